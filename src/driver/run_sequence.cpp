@@ -1,0 +1,97 @@
+#include "driver/run_sequence.hpp"
+
+#include <fstream>
+
+#include "driver/banners.hpp"
+#include "driver/run_state.hpp"
+#include "driver/stop.hpp"
+#include "input/read_ship_data.hpp"
+#include "propeller/trial.hpp"
+#include "propulsion/propulsion.hpp"
+#include "report/format.hpp"
+#include "resistance/resistance.hpp"
+#include "water/water.hpp"
+
+namespace vdk {
+
+namespace {
+
+constexpr const char* kResultsFile = "VARDELONTEKSA.SON";
+constexpr const char* kDataFile = "VARDELONTEKSA.TSK";
+constexpr const char* kEchoFile = "VARDELONTEKSA.CRL";
+constexpr const char* kSpareEchoFile = "VARDELONTEKSB.CRL";
+
+// Console end of a run that reached its normal end, then the closing notice.
+void RUN_END(Run& run) {
+  WRITE_LIST(run.con);
+  WRITE_LIST(run.con);
+  CONSOLE_AUTHOR_BOX(run.con);
+  WRITE_LIST(run.con);
+  WRITE_LIST(run.con);
+  WRITE_LIST(run.con, "PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN `ENTER` TUSUNA BASIN");
+  WRITE_LIST(run.con);
+  PAUSE(run.in, run.con);
+  CLOSING_NOTICE(run.son, 5);
+}
+
+void CALCULATION(Run& run) {
+  PROGRAM_BANNER(run.con, run.son);
+  RESISTANCE_CALCULATION(run);
+  if (run.ship.NPROP >= 1 && run.ship.D > 0.01f) OTHER_METHOD_SECTIONS(run);
+  WRITE_LIST(run.con);
+  WRITE_LIST(run.con);
+  RESISTANCE_TABLES(run);
+  MODEL_SCALE_SECTION(run);
+  if (PROPULSION_PREREQUISITES(run)) {
+    TRIAL_PROPELLER(run);
+    POWER_CHAIN(run);
+  }
+  RUN_END(run);
+}
+
+}  // namespace
+
+int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
+  // A missing data file is reported before any file is opened, so the
+  // results of an earlier run in this folder survive.
+  std::ifstream data(dir / kDataFile, std::ios::binary);
+  if (!data) {
+    out << " VERI DOSYASI ACILAMADI: " << kDataFile << " (" << (dir / kDataFile).string() << ")\n";
+    WRITE_STOP_LINE(out);
+    return EXIT_BAD_INPUT;
+  }
+
+  std::ofstream son(dir / kResultsFile, std::ios::binary | std::ios::trunc);
+  { std::ofstream spare(dir / kSpareEchoFile, std::ios::binary | std::ios::app); }
+  std::ofstream echo(dir / kEchoFile, std::ios::binary | std::ios::trunc);
+  if (!son || !echo) {
+    out << " CIKTI DOSYASI YAZILAMIYOR: " << dir.string() << "\n";
+    WRITE_STOP_LINE(out);
+    return EXIT_BAD_INPUT;
+  }
+
+  Run run{in, out, son, dir, {}, {}, {}, {}, {}, {}};
+  ASSIGN_APPENDAGE_NAMES(run.ship);
+  int status = EXIT_RUN_END;
+  try {
+    try {
+      READ_SHIP_DATA(data, echo, out, run.ship, kDataFile);
+    } catch (const StopRequest&) {
+      echo.close();  // the echo keeps the groups read so far
+      throw;
+    }
+    data.close();
+    echo.close();
+    VALIDATE_SHIP_DATA(run.ship, out);
+    CALCULATION(run);
+  } catch (const StopRequest& stop) {
+    son.flush();
+    if (stop.pause) PAUSE(in, out, stop.prompt);
+    status = stop.status;
+  }
+  son.close();
+  WRITE_STOP_LINE(out);
+  return status;
+}
+
+}  // namespace vdk

@@ -1,0 +1,55 @@
+// Open-water characteristics of the propeller series: the shared evaluation
+// record and the series routines.
+#pragma once
+
+#include <ostream>
+
+namespace vdk {
+
+struct OpenWaterState {
+  float J = 0;     // advance ratio, set by the caller before each evaluation
+  float KT = 0;    // thrust coefficient of the last evaluation
+  float KQ = 0;    // torque coefficient of the last evaluation
+  float ETA0 = 0;  // open-water efficiency of the last evaluation
+  // Blade-drag (Reynolds) correction context; zero until a caller sets it.
+  float ReD = 0;   // diameter, m (below 0.001: derived from ReVa, ReN and J)
+  float ReVa = 0;  // advance speed, m/s
+  float ReN = 0;   // revolutions, rpm
+};
+
+// Which series is evaluated and whether the propeller is controllable-pitch.
+struct SeriesSettings {
+  int SERIES = 1;         // 1 Wageningen B, 2 Gawn; other values evaluate nothing
+  float CPPropeller = 0;  // within 0.001 of 1: controllable pitch
+};
+
+// Wageningen B-series at ow.J; writes ow.KT, ow.KQ, ow.ETA0.
+void WAGENINGEN_B_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                       float Z);
+// Gawn series at ow.J; a Z more than 0.01 away from 3 is overwritten with 3.
+void GAWN_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z);
+// The series dispatch used by every caller: SERIES 1 -> B, then SERIES 2 -> Gawn.
+void SERIES_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z);
+
+// The same evaluation as SERIES_KTKQ for SERIES_LANES advance ratios J[0..]
+// of one propeller geometry at once; lane l gives bit for bit what SERIES_KTKQ
+// gives with ow.J = J[l]. Only the correction context of `ow` is read; the
+// results go to KT, KQ, ETA0 (with a SERIES that evaluates nothing, every lane
+// gets the values `ow` holds). Used by the searches that sweep a grid of J.
+constexpr int SERIES_LANES = 8;
+void SERIES_KTKQ_LANES(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                       float& Z, const float* J, float* KT, float* KQ, float* ETA0);
+
+// True when the propeller counts as controllable-pitch.
+inline bool IS_CP_PROPELLER(const SeriesSettings& set) {
+  float d = set.CPPropeller - 1.0f;
+  return (d < 0.0f ? -d : d) < 0.001f;
+}
+
+void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, float S, float NREF,
+                              float NUF, float NUS, float& DKT, float& DKQ);
+
+// Names the series in use, on the console and then in the results file.
+void SERIES_MESSAGE(std::ostream& con, std::ostream& son, const SeriesSettings& set);
+
+}  // namespace vdk
