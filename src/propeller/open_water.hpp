@@ -24,8 +24,7 @@ struct SeriesSettings {
 };
 
 // Wageningen B-series at ow.J; writes ow.KT, ow.KQ, ow.ETA0.
-void WAGENINGEN_B_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
-                       float Z);
+void WAGENINGEN_B_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float Z);
 // Gawn series at ow.J; a Z more than 0.01 away from 3 is overwritten with 3.
 void GAWN_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z);
 // The series dispatch used by every caller: SERIES 1 -> B, then SERIES 2 -> Gawn.
