@@ -1,0 +1,117 @@
+// Water property tables: table rows, temperature bounds, density plateaus,
+// fresh or salt water.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "driver/stop.hpp"
+#include "water/water.hpp"
+
+namespace vdk {
+namespace {
+
+struct Water {
+  float PV = -1, NU = -1, RHOW = -1;
+};
+
+Water props(int IFRESH, float TW) {
+  std::ostringstream con;
+  Water w;
+  WATER_PROPERTIES(con, IFRESH, TW, w.PV, w.NU, w.RHOW);
+  EXPECT_EQ(con.str(), "");
+  return w;
+}
+
+TEST(WaterProperties, TableRowsAreReturnedExactly) {
+  const Water f15 = props(1, 15.0f);
+  EXPECT_EQ(f15.NU, 1.13902f / 1.0E6f);
+  EXPECT_EQ(f15.RHOW, 999.0f);
+  EXPECT_EQ(f15.PV, 1706.0f);
+
+  const Water s15 = props(2, 15.0f);
+  EXPECT_EQ(s15.NU, 1.18831f / 1.0E6f);
+  EXPECT_EQ(s15.RHOW, 1025.9f);
+  EXPECT_EQ(s15.PV, 1706.0f);
+
+  const Water f0 = props(1, 0.0f);
+  EXPECT_EQ(f0.NU, 1.78667f / 1.0E6f);
+  EXPECT_EQ(f0.RHOW, 999.8f);
+  EXPECT_EQ(f0.PV, 608.012f);
+
+  const Water s20 = props(0, 20.0f);
+  EXPECT_EQ(s20.NU, 1.05372f / 1.0E6f);
+  EXPECT_EQ(s20.RHOW, 1024.7f);
+  EXPECT_EQ(s20.PV, 2334.0f);
+
+  // 30 degrees is the end of the viscosity and density tables.
+  const Water f30 = props(1, 30.0f);
+  EXPECT_NEAR(f30.NU, 0.80091e-6f, 1e-11f);
+  EXPECT_NEAR(f30.RHOW, 995.6f, 1e-3f);
+  EXPECT_EQ(f30.PV, 4236.0f);
+}
+
+TEST(WaterProperties, BetweenRowsFollowsTheCurve) {
+  const Water f = props(1, 17.5f);
+  EXPECT_GT(f.NU, 1.05456e-6f);
+  EXPECT_LT(f.NU, 1.08155e-6f);
+  EXPECT_GT(f.RHOW, 998.5f);
+  EXPECT_LT(f.RHOW, 998.7f);
+  EXPECT_GT(f.PV, 1814.0f);
+  EXPECT_LT(f.PV, 2059.0f);
+}
+
+TEST(WaterProperties, AnyKindOtherThanOneIsSaltWater) {
+  for (int kind : {0, 2, -1, 7}) {
+    const Water w = props(kind, 12.5f);
+    const Water salt = props(2, 12.5f);
+    EXPECT_EQ(w.NU, salt.NU) << kind;
+    EXPECT_EQ(w.RHOW, salt.RHOW) << kind;
+    EXPECT_GT(w.RHOW, 1026.0f) << kind;
+  }
+  EXPECT_LT(props(1, 12.5f).RHOW, 1000.0f);
+}
+
+TEST(WaterProperties, DensityPlateaus) {
+  for (float t : {2.0f, 2.5f, 3.0f, 4.2f, 5.9f, 6.0f}) {
+    EXPECT_EQ(props(1, t).RHOW, 999.9f) << t;
+  }
+  for (float t : {0.0f, 0.3f, 0.99f}) {
+    EXPECT_EQ(props(1, t).RHOW, 999.8f) << t;
+  }
+  for (float t : {7.0f, 7.5f, 7.999f}) {
+    EXPECT_EQ(props(1, t).RHOW, 999.8f) << t;
+  }
+  for (float t : {2.0f, 2.5f, 2.99f}) {
+    EXPECT_EQ(props(0, t).RHOW, 1027.8f) << t;
+  }
+  // Just outside a plateau the curve moves again.
+  EXPECT_NE(props(1, 6.5f).RHOW, 999.9f);
+}
+
+TEST(WaterProperties, TemperatureOutsideTablesStopsAfterPause) {
+  for (float t : {30.001f, -0.001f, 45.0f, -5.0f}) {
+    std::ostringstream con;
+    float PV = -7, NU = -7, RHOW = -7;
+    try {
+      WATER_PROPERTIES(con, 1, t, PV, NU, RHOW);
+      FAIL() << "no stop at " << t;
+    } catch (const StopRequest& s) {
+      EXPECT_EQ(s.status, EXIT_CALC_STOP);
+      EXPECT_TRUE(s.pause);
+      EXPECT_EQ(s.prompt, "");
+    }
+    EXPECT_EQ(PV, -7.0f);
+    EXPECT_EQ(NU, -7.0f);
+    EXPECT_EQ(RHOW, -7.0f);
+    EXPECT_EQ(con.str().substr(0, 44), "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n");
+  }
+  std::ostringstream con;
+  float PV, NU, RHOW;
+  EXPECT_THROW(WATER_PROPERTIES(con, 2, 31.0f, PV, NU, RHOW), StopRequest);
+  EXPECT_EQ(con.str(),
+            "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n"
+            "  T =   31.00 derece\n");
+}
+
+}  // namespace
+}  // namespace vdk
