@@ -1,12 +1,12 @@
 #include "support/test_support.hpp"
 
 #include <atomic>
+#include <charconv>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 
-#include "driver/run_sequence.hpp"
 #include "report/format.hpp"
 
 namespace vdk::test {
@@ -115,16 +115,9 @@ namespace {
 
 // Shortest decimal text that reads back as the same float.
 std::string num(float v) {
-  for (int prec = 1; prec <= 9; ++prec) {
-    std::ostringstream o;
-    o.precision(prec);
-    o << v;
-    if (std::stof(o.str()) == v) return o.str();
-  }
-  std::ostringstream o;
-  o.precision(9);
-  o << v;
-  return o.str();
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
 }
 
 }  // namespace
@@ -278,18 +271,6 @@ std::string ship_file_text(const ShipFile& f) {
   for (int i = 1; i <= s.NCORR; ++i) o << "  " << num(s.Fcorr(i));
   o << '\n';
   return o.str();
-}
-
-RunOutcome run_in(const TempDir& dir, std::string_view data_text, std::string_view answers) {
-  write_file(dir.path / "VARDELONTEKSA.TSK", data_text);
-  std::istringstream in{std::string(answers)};
-  std::ostringstream out;
-  RunOutcome r;
-  r.status = RUN_VARDELONTEKSA(dir.path, in, out);
-  r.console = out.str();
-  r.results = read_file(dir.path / "VARDELONTEKSA.SON");
-  r.echo = read_file(dir.path / "VARDELONTEKSA.CRL");
-  return r;
 }
 
 }  // namespace vdk::test

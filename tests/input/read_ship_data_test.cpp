@@ -1,0 +1,272 @@
+#include "input/read_ship_data.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "driver/stop.hpp"
+#include "support/test_support.hpp"
+
+namespace vdk {
+namespace {
+
+using test::ShipFile;
+using test::split_lines;
+
+struct ReadOutcome {
+  ShipRecord ship;
+  std::string echo, console;
+  int status = -1;  // -1: no stop
+};
+
+ReadOutcome read(const std::string& text) {
+  ReadOutcome r;
+  ASSIGN_APPENDAGE_NAMES(r.ship);
+  std::istringstream data(text);
+  std::ostringstream echo, con;
+  try {
+    READ_SHIP_DATA(data, echo, con, r.ship);
+  } catch (const StopRequest& s) {
+    r.status = s.status;
+  }
+  r.echo = echo.str();
+  r.console = con.str();
+  return r;
+}
+
+// Replaces the first line equal to `from` (after the first `after` lines).
+std::string replace_line(const std::string& text, const std::string& from, const std::string& to) {
+  auto lines = split_lines(text);
+  std::string out;
+  bool done = false;
+  for (const auto& l : lines) {
+    out += (!done && l == from) ? (done = true, to) : l;
+    out += '\n';
+  }
+  EXPECT_TRUE(done) << "line not found: " << from;
+  return out;
+}
+
+TEST(ShipData, ReadsTheWholeExampleAndEchoesEveryLine) {
+  ShipFile f = test::worked_example();
+  ReadOutcome r = read(test::ship_file_text(f));
+  ASSERT_EQ(r.status, -1) << r.console;
+  EXPECT_FLOAT_EQ(r.ship.Lwl, 205.0f);
+  EXPECT_FLOAT_EQ(r.ship.LCB, -1.5375f);
+  EXPECT_EQ(r.ship.NSPEED, 7);
+  EXPECT_FLOAT_EQ(r.ship.Vs(7), 27.0f);
+  EXPECT_FLOAT_EQ(r.ship.OnePlusK2(2), 1.5f);  // given
+  EXPECT_FLOAT_EQ(r.ship.OnePlusK2(4), 3.0f);  // default kept
+  EXPECT_FLOAT_EQ(r.ship.Hsd, 10.0f - 3.2f);   // shaft height 0 -> 0.32 Ta
+  EXPECT_EQ(r.ship.NoDN, 0);
+  auto echo = split_lines(r.echo);
+  // 94 comment lines, 42 value lines, the correction heading.
+  ASSERT_EQ(echo.size(), 94u + 42u);
+  for (const auto& l : echo) EXPECT_TRUE(l.size() == 80 || l.size() < 80);
+  EXPECT_EQ(echo[13], "1025.00   9.8100");
+  EXPECT_EQ(echo[15], " 205.000");
+  EXPECT_EQ(echo[23], " 37500.000");
+  EXPECT_EQ(echo[echo.size() - 10], "     0.0 Micron");
+  EXPECT_EQ(echo.back(), " Dalga Direnc Duzeltme Faktorleri");
+}
+
+TEST(ShipData, CommentLinesAreCutOrPaddedToEightyColumns) {
+  std::string text = test::ship_file_text(test::worked_example());
+  std::string long_line(100, 'L');
+  text = replace_line(text, "Waterline length Lwl (m)", long_line);
+  text = replace_line(text, "Moulded breadth B (m)", "B");
+  auto echo = split_lines(read(text).echo);
+  EXPECT_EQ(echo[14], std::string(80, 'L'));
+  EXPECT_EQ(echo[18], "B" + std::string(79, ' '));
+}
+
+TEST(ShipData, ValueLinesTakeCommasContinuationAndTrailingText) {
+  ShipFile f = test::worked_example();
+  std::string text = test::ship_file_text(f);
+  text = replace_line(text, "205", "205,  Lwl of the example ship");
+  text =
+      replace_line(text, "7  21  22  23  24  25  26  27", "7  21  22\n23,24\n25 26 27 99 ignored");
+  text = replace_line(text, "10  10", "10,10");
+  ReadOutcome r = read(text);
+  ASSERT_EQ(r.status, -1) << r.console;
+  EXPECT_FLOAT_EQ(r.ship.Lwl, 205.0f);
+  EXPECT_FLOAT_EQ(r.ship.Vs(7), 27.0f);
+  EXPECT_FLOAT_EQ(r.ship.Ta, 10.0f);
+  auto echo = split_lines(r.echo);
+  EXPECT_EQ(echo[15], " 205.000");
+  // The count and all speeds on one echo line.
+  bool found = false;
+  for (const auto& l : echo)
+    if (l == "  7  21.000  22.000  23.000  24.000  25.000  26.000  27.000") found = true;
+  EXPECT_TRUE(found);
+}
+
+TEST(ShipData, NumbersWrittenTheWaysPeopleWriteThem) {
+  EXPECT_EQ(PARSE_LIST_REAL("1.5E+01"), 15.0f);
+  EXPECT_EQ(PARSE_LIST_REAL("+3"), 3.0f);
+  EXPECT_EQ(PARSE_LIST_REAL(".5"), 0.5f);
+  EXPECT_EQ(PARSE_LIST_REAL("5."), 5.0f);
+  EXPECT_EQ(PARSE_LIST_REAL("-1.5d0"), -1.5f);
+  EXPECT_EQ(PARSE_LIST_REAL("1e-3"), 0.001f);
+  EXPECT_FALSE(PARSE_LIST_REAL("abc"));
+  EXPECT_FALSE(PARSE_LIST_REAL("1.2.3"));
+  EXPECT_FALSE(PARSE_LIST_REAL("."));
+  EXPECT_FALSE(PARSE_LIST_REAL("1e"));
+  EXPECT_FALSE(PARSE_LIST_REAL("1e99"));
+  EXPECT_FALSE(PARSE_LIST_REAL("nan"));
+  EXPECT_EQ(PARSE_LIST_INT("+7"), 7);
+  EXPECT_EQ(PARSE_LIST_INT("-2"), -2);
+  EXPECT_FALSE(PARSE_LIST_INT("5.0"));
+  EXPECT_FALSE(PARSE_LIST_INT("99999999999"));
+}
+
+TEST(ShipData, EditorLineEndsTabsAndByteOrderMark) {
+  std::string text = test::ship_file_text(test::worked_example());
+  std::string crlf;
+  for (const auto& l : split_lines(text)) crlf += l + "\r\n";
+  crlf = "\xEF\xBB\xBF" + crlf;
+  crlf.pop_back();  // no final newline
+  crlf.pop_back();
+  crlf = replace_line(crlf, "10  10\r", "10\t10\r");
+  ReadOutcome r = read(crlf);
+  ASSERT_EQ(r.status, -1) << r.console;
+  EXPECT_FLOAT_EQ(r.ship.Ta, 10.0f);
+  EXPECT_EQ(r.ship.NCORR, 0);
+  auto echo = split_lines(r.echo);
+  EXPECT_EQ(echo[0].substr(0, 5), "*****");
+  for (const auto& l : echo) EXPECT_EQ(l.find('\r'), std::string::npos);
+}
+
+TEST(ShipData, DefaultsAndDerivedValues) {
+  ShipFile f = test::worked_example();
+  f.k2_given(1) = 0.0005f;  // too small: default stays
+  f.k2_given(3) = -1.5f;    // absolute value counts
+  f.shaft_height = 3.0f;
+  f.ship.D = 0.0f;
+  f.ship.N = 0.0005f;
+  ReadOutcome r = read(test::ship_file_text(f));
+  ASSERT_EQ(r.status, -1);
+  EXPECT_FLOAT_EQ(r.ship.OnePlusK2(1), 1.75f);
+  EXPECT_FLOAT_EQ(r.ship.OnePlusK2(3), -1.5f);
+  EXPECT_FLOAT_EQ(r.ship.Hsd, 7.0f);
+  EXPECT_EQ(r.ship.NoDN, 1);
+  EXPECT_EQ(r.ship.AppendageName(8), "SAFTLAR" + std::string(23, ' '));
+}
+
+TEST(ShipData, RoughnessAndCorrectionFactorsEcho) {
+  ShipFile f = test::worked_example();
+  f.ship.Roughness = 150.0f;
+  f.ship.NCORR = 3;
+  f.ship.Fcorr(1) = 1.0f;
+  f.ship.Fcorr(2) = 1.1f;
+  f.ship.Fcorr(3) = 1.2f;
+  ReadOutcome r = read(test::ship_file_text(f));
+  ASSERT_EQ(r.status, -1);
+  auto echo = split_lines(r.echo);
+  ASSERT_GE(echo.size(), 4u);
+  EXPECT_EQ(echo[echo.size() - 13], "   150.0 Micron");
+  EXPECT_EQ(echo[echo.size() - 4], " Dalga Direnc Duzeltme Faktorleri");
+  EXPECT_EQ(echo[echo.size() - 3], "   1    1.000");
+  EXPECT_EQ(echo.back(), "   3    1.200");
+}
+
+TEST(TrialSpeedCheck, EndpointsPassAndOutsideStops) {
+  ShipFile f = test::worked_example();
+  f.ship.Vtrial = 27.0f;
+  EXPECT_EQ(read(test::ship_file_text(f)).status, -1);
+  f.ship.Vtrial = 21.0f;
+  EXPECT_EQ(read(test::ship_file_text(f)).status, -1);
+  f.ship.Vtrial = 27.01f;
+  ReadOutcome r = read(test::ship_file_text(f));
+  EXPECT_EQ(r.status, EXIT_BAD_INPUT);
+  EXPECT_EQ(r.console,
+            "\n\n\n\n     **** DATA GIRISI HATASI ****\n"
+            "    SEYIR HIZI Vtrial =  27.01 knots\n"
+            "    Vs(1)= 21.00 --- Vs(n)= 27.00 knots\n"
+            "    GIRILEN HIZ ARALIGI DISINDA GIRILDI - STOP\n\n\n");
+  // The echo holds the groups up to and including the trial speed.
+  auto echo = split_lines(r.echo);
+  EXPECT_EQ(echo.back(), "  27.010");
+  EXPECT_EQ(echo.size(), 57u);
+}
+
+struct BadInput {
+  std::string from, to, expect;
+};
+
+TEST(ShipData, UnusableInputNamesLineGroupAndField) {
+  const std::string good = test::ship_file_text(test::worked_example());
+  const BadInput cases[] = {
+      {"205", "two hundred", "SATIR 16, GRUP 2: Lwl ICIN SAYI BEKLENIYORDU, OKUNAN: 'two'"},
+      {"7  21  22  23  24  25  26  27", "7.0  21  22  23  24  25  26  27",
+       "GRUP 17: NSPEED ICIN TAMSAYI BEKLENIYORDU, OKUNAN: '7.0'"},
+      {"7  21  22  23  24  25  26  27", "51  21", "NSPEED = 51 - 1 ILE 50 ARASINDA OLMALI"},
+      {"7  21  22  23  24  25  26  27", "0", "NSPEED = 0 - 1 ILE 50 ARASINDA OLMALI"},
+      {"0", "1 1.0", "NCORR = 1 - 0 VEYA 2 ILE 10 ARASINDA OLMALI"},
+      {"1  1  0", "1  x  0", "GRUP 37: SERIES ICIN TAMSAYI BEKLENIYORDU"},
+  };
+  for (const BadInput& c : cases) {
+    std::string text = good;
+    if (c.from == "0") {  // the last line: NCORR
+      text = text.substr(0, text.size() - 2) + c.to + "\n";
+    } else {
+      text = replace_line(text, c.from, c.to);
+    }
+    ReadOutcome r = read(text);
+    EXPECT_EQ(r.status, EXIT_BAD_INPUT) << c.to;
+    EXPECT_NE(r.console.find(c.expect), std::string::npos) << r.console;
+    EXPECT_NE(r.console.find("VARDELONTEKSA.TSK"), std::string::npos);
+  }
+  // A file that ends early.
+  ReadOutcome r = read(good.substr(0, good.find("Moulded breadth")));
+  EXPECT_EQ(r.status, EXIT_BAD_INPUT);
+  EXPECT_NE(r.console.find("GRUP 4: DOSYA BEKLENENDEN ONCE BITTI"), std::string::npos) << r.console;
+}
+
+TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
+  auto refused = [](auto change, const std::string& expect) {
+    ShipFile f = test::worked_example();
+    change(f.ship);
+    ShipRecord s = read(test::ship_file_text(f)).ship;
+    std::ostringstream con;
+    int status = -1;
+    try {
+      VALIDATE_SHIP_DATA(s, con);
+    } catch (const StopRequest& stop) {
+      status = stop.status;
+    }
+    EXPECT_EQ(status, expect.empty() ? -1 : EXIT_BAD_INPUT) << expect;
+    if (!expect.empty()) {
+      EXPECT_NE(con.str().find(expect), std::string::npos) << con.str();
+    }
+  };
+  refused([](ShipRecord&) {}, "");
+  refused([](ShipRecord& s) { s.B = 0; }, "B = 0.0000 SIFIRDAN BUYUK OLMALI");
+  refused([](ShipRecord& s) { s.RHO = -1025; }, "RHO = -1025.0000");
+  refused([](ShipRecord& s) { s.Cm = 1.01f; }, "Cm = 1.0100");
+  refused([](ShipRecord& s) { s.Cm = 1.0f; }, "");
+  refused([](ShipRecord& s) { s.Vs(3) = s.Vs(2); }, "Vs(3) = 22.0000");
+  refused([](ShipRecord& s) { s.NPROP = 0; }, "NPROP = 0 EN AZ 1 OLMALI");
+  refused([](ShipRecord& s) { s.SERIES = 3; }, "SERIES = 3");
+  refused([](ShipRecord& s) { s.D = 0.05f; }, "D = 0.0500");
+  refused([](ShipRecord& s) { s.N = -120; }, "N = -120.0000");
+  // A resistance-only ship needs no propeller data.
+  refused(
+      [](ShipRecord& s) {
+        s.D = 0;
+        s.N = 0;
+        s.NPROP = 0;
+        s.SERIES = 0;
+      },
+      "");
+}
+
+TEST(ConsoleAnswers, ListDirectedRealFromALine) {
+  std::istringstream in("\n   0.65  extra\n abc\n");
+  EXPECT_EQ(READ_CONSOLE_REAL(in), 0.65f);
+  EXPECT_FALSE(READ_CONSOLE_REAL(in));
+  EXPECT_FALSE(READ_CONSOLE_REAL(in));  // end of input
+}
+
+}  // namespace
+}  // namespace vdk
