@@ -49,6 +49,10 @@ void PROPULSION_CHARACTERISTICS_II(PropellerContext& ctx, std::istream& in, floa
                                    int IPOD, const float* WFT, const float* ThDF,
                                    const float* ETAR);
 
+// Nearest integer, halves away from zero (the PE and PB columns); a value no
+// integer field can hold comes back larger than any field.
+long long NEAREST_INTEGER(float x);
+
 // Sorts A(1..N) (A points at element 1) into ascending order by selection.
 void SORT_ASCENDING(int N, float* A);
 

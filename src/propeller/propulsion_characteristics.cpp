@@ -28,14 +28,6 @@ constexpr const char* RULE_RIGHT = "------|------|------|------|------|------|--
 constexpr const char* HEAD_LEFT = "|  Vs    |   PE   |";
 constexpr const char* HEAD_RIGHT = " ThDF |  WFT | ETAH | ETAR | ETA0 | ETAD |   PB   |  RPM  |";
 
-// Nearest integer, halves away from zero. A value no integer field can hold
-// (overflow, infinity, NaN) comes back larger than any field, so the report
-// shows asterisks in its place.
-long long NEAREST_INT(float x) {
-  if (!std::isfinite(x) || std::fabs(x) >= 1.0e15f) return 1000000000000000LL;
-  return std::llround(x);
-}
-
 // The open-water points of the table.
 struct OpenWaterTable {
   int NJ = 0;
@@ -158,11 +150,11 @@ void SERVICE_PASS(std::ostream& unit, const OpenWaterTable& tab, const ServiceIn
     const float ETAH = (1.0f - t) / (1.0f - w);
     const float ETAD = ETAH * ETARi * ETA0i;
     const float P = s.PE[i] / static_cast<float>(s.NPROP) / ETAD;
-    const long long PB = static_cast<long long>(s.NPROP) * NEAREST_INT(P / s.ETATR);
+    const long long PB = static_cast<long long>(s.NPROP) * NEAREST_INTEGER(P / s.ETATR);
     WRITE_FORMATTED(unit,
                     "(' |',F7.3,' |',I7,' |',F5.3,' |',F5.3,' |',F5.3,' |',F5.3,"
                     "' |',F5.3,' |',F5.3,' |',I7,' |',F6.1,' |')",
-                    s.VS[i], NEAREST_INT(s.PE[i]), t, w, ETAH, ETARi, ETA0i, ETAD, PB, RPMi);
+                    s.VS[i], NEAREST_INTEGER(s.PE[i]), t, w, ETAH, ETARi, ETA0i, ETAD, PB, RPMi);
   }
   WRITE_LIST(unit, rule);
 }
@@ -191,6 +183,13 @@ void LEGEND(std::ostream& son, float ETATR, int IPOD) {
 }
 
 }  // namespace
+
+// A value no integer field can hold (overflow, infinity, NaN) comes back
+// larger than any field, so the report shows asterisks in its place.
+long long NEAREST_INTEGER(float x) {
+  if (!std::isfinite(x) || std::fabs(x) >= 1.0e15f) return 1000000000000000LL;
+  return std::llround(x);
+}
 
 void SORT_ASCENDING(int N, float* A) {
   for (int p = 0; p < N - 1; ++p) {
