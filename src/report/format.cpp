@@ -67,6 +67,11 @@ class Parser {
     while (pos_ < f_.size() && (f_[pos_] == ' ' || f_[pos_] == '\t')) ++pos_;
   }
 
+  // Counts and widths are small in every real format; a larger one is a
+  // mistyped format, refused rather than written out.
+  static constexpr int kMaxCount = 10000;
+  static constexpr int kMaxDepth = 32;
+
   int read_int() {
     skip_blanks();
     if (pos_ >= f_.size() || !is_digit(f_[pos_])) bad_format(f_, pos_);
@@ -74,6 +79,7 @@ class Parser {
     while (pos_ < f_.size()) {
       if (is_digit(f_[pos_])) {
         v = v * 10 + (f_[pos_] - '0');
+        if (v > kMaxCount) bad_format(f_, pos_);
       } else if (f_[pos_] != ' ') {
         break;
       }
@@ -129,7 +135,9 @@ class Parser {
         case '(':
           ++pos_;
           n.kind = Node::Kind::Group;
+          if (++depth_ > kMaxDepth) bad_format(f_, pos_);
           n.children = parse_list(has_data);
+          --depth_;
           break;
         case 'A':
           ++pos_;
@@ -182,6 +190,7 @@ class Parser {
 
   std::string_view f_;
   std::size_t pos_ = 0;
+  int depth_ = 0;
 };
 
 // Formats are parsed once and kept; the cache holds no run state.
@@ -212,8 +221,10 @@ class Writer {
       // Items left at the end of the format: new line, then the format again
       // from its last top-level group.
       while (next_ < items_.size() && pf.has_data) {
+        const std::size_t before = next_;
         lines_.emplace_back();
         walk(pf.top, static_cast<std::size_t>(pf.reversion_start));
+        if (next_ == before) break;  // the reused part takes no item
       }
     } catch (const ItemsExhausted&) {
     }
@@ -232,7 +243,11 @@ class Writer {
     return items_[next_++];
   }
 
-  std::string& line() { return lines_.back(); }
+  std::string& line() {
+    if (++emitted_ > kMaxEdits) throw std::length_error("format writes an endless record");
+    return lines_.back();
+  }
+  static constexpr std::size_t kMaxEdits = 1000000;
 
   void emit(const Node& n) {
     switch (n.kind) {
@@ -243,6 +258,7 @@ class Writer {
         line().append(1, ' ');
         break;
       case Node::Kind::Slash:
+        line();
         lines_.emplace_back();
         break;
       case Node::Kind::Group:
@@ -280,6 +296,7 @@ class Writer {
   const std::vector<Item>& items_;
   std::vector<std::string>& lines_;
   std::size_t next_ = 0;
+  std::size_t emitted_ = 0;
 };
 
 std::vector<std::string> format_lines(std::string_view format, const std::vector<Item>& items) {
@@ -307,9 +324,9 @@ std::string EDIT_REAL(double value, int w, int d) {
     return fit(static_cast<int>(s.size()) + 8 <= w ? s + "Infinity" : s + "Inf");
   }
   // printf rounds the exact binary value to d decimals, ties to even.
-  char buf[512];
-  std::snprintf(buf, sizeof buf, "%.*f", d, value);
-  std::string s(buf);
+  std::vector<char> buf(static_cast<std::size_t>(d) + 400);
+  std::snprintf(buf.data(), buf.size(), "%.*f", d, value);
+  std::string s(buf.data());
   if (d == 0) s += '.';
   if (static_cast<int>(s.size()) > w) {
     // The zero before the decimal point is left out when the field is too narrow.

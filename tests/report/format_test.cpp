@@ -135,3 +135,20 @@ TEST(Formats, DoubleItemsPrintTheirOwnValue) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+TEST(Formats, MistypedFormatsAreRefusedNotWrittenForever) {
+  EXPECT_THROW(F("(F8.3"), std::logic_error);
+  EXPECT_THROW(F("(Q5)"), std::logic_error);
+  EXPECT_THROW(F("(99999('x'))"), std::logic_error);
+  EXPECT_THROW(F(std::string(40, '(') + "'x'" + std::string(40, ')')), std::logic_error);
+  EXPECT_THROW(F("(9999(9999(9999('x'))))"), std::length_error);
+  // Reversion to a group without data descriptors takes no item: it ends.
+  EXPECT_EQ(F("(I2,2('x'))", {1, 2}), " 1xx\nxx\n");
+  EXPECT_EQ(EDIT_REAL(1.0f, 40, 30).size(), 40u);
+}
+
+}  // namespace
+}  // namespace vdk
