@@ -75,9 +75,8 @@ TEST(PropulsionPrerequisites, FiveSpeedsProceedToFirstEstimate) {
   EXPECT_EQ(f.run.prop.ITR, 3);
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(f.run.sp.PEtrArr(i), f.run.sp.PEArr(i));
 
-  // CV from RVArr(3) = 930 kN at 23 knots.
-  const float v = 0.5144f * 23.0f;
-  const float cv = 930.0f * 1000.0f / (0.5f * 1025.0f * 7431.0f * (v * v));
+  // CV from RVArr(3) = 930 kN at the trial speed of 23 knots.
+  const float cv = 0.0017445534467697144f;
   EXPECT_EQ(f.run.res.CV, cv);
 
   // Assumed propeller: D = Ta/2, P/D 0.85, EAR 0.65; D itself unchanged.
