@@ -1,0 +1,179 @@
+// Pitch ratio for the required thrust at given diameter and rpm, and the
+// operating point of a fully given propeller.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/stop.hpp"
+#include "propeller/propeller_routines.hpp"
+#include "report/format.hpp"
+#include "support/test_support.hpp"
+
+namespace vdk {
+namespace {
+
+using test::split_lines;
+
+struct Bench {
+  std::ostringstream con, son;
+  OpenWaterState ow;
+  PropellerResult pr;
+  PropellerContext ctx{con, son, SeriesSettings{1, 0.0f}, ow, pr};
+};
+
+float thrust_kN(float D, float KT, float n, float RHO) {
+  return (((((D * D) * D) * D) * KT) * (n * n)) * RHO / 1000.0f;
+}
+
+constexpr float D = 6.0f, N = 100.0f, Va = 8.0f, RHO = 1025.0f, EAR = 0.6f;
+// J = 0.4: a low pitch ratio still gives thrust.
+constexpr float Vlow = 4.0f;
+
+TEST(PitchForThrust, StopsAtFirstGridValue) {
+  Bench b;
+  float Z = 4.0f;
+  PITCH_FOR_THRUST(b.ctx, 1.0f, D, N, Vlow, RHO, Z, EAR);
+  EXPECT_EQ(b.pr.PD, 0.5f);
+  EXPECT_EQ(b.ow.ReN, N);
+  EXPECT_EQ(b.ow.ReVa, Vlow);
+  EXPECT_EQ(b.pr.J, Vlow / ((N / 60.0f) * D));
+  EXPECT_EQ(b.pr.D, D);
+  EXPECT_EQ(b.pr.KQ10, 10.0f * b.ow.KQ);
+
+  const auto con = split_lines(b.con.str());
+  ASSERT_EQ(con.size(), 3u);
+  const float Tp = thrust_kN(D, b.pr.KT, N / 60.0f, RHO);
+  EXPECT_EQ(con[0] + "\n", FORMAT_TO_STRING("(1X,'T=',F10.2,' kN  Va=',F8.3,' m/s  RHO = ',F6.1,"
+                                            "' kg/m3')",
+                                            Tp, Vlow, RHO));
+  EXPECT_EQ(con[1], " Z = 4. EAR = 0.600 D =  6.000 m P/D =  0.500");
+  EXPECT_EQ(con[2], " HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR");
+  EXPECT_EQ(b.son.str(), b.con.str());
+}
+
+TEST(PitchForThrust, EqualThrustDoesNotStop) {
+  Bench first;
+  float Z = 4.0f;
+  PITCH_FOR_THRUST(first.ctx, 1.0f, D, N, Vlow, RHO, Z, EAR);
+  const float T = thrust_kN(D, first.pr.KT, N / 60.0f, RHO);
+
+  Bench b;
+  PITCH_FOR_THRUST(b.ctx, T, D, N, Vlow, RHO, Z, EAR);
+  EXPECT_EQ(b.pr.PD, 0.5f + 0.0001f);
+}
+
+TEST(PitchForThrust, NegativeTorqueIsSkipped) {
+  // A 5 cm propeller: the blade-drag correction drives KQ below zero at the
+  // low pitch ratios while the thrust is already far above the requirement.
+  const float d = 0.05f, rpm = 1200.0f, va = 0.5f, T = 1.0e-6f;
+  OpenWaterState probe;
+  probe.ReN = rpm;
+  probe.ReVa = va;
+  probe.J = va / ((rpm / 60.0f) * d);
+  float Z = 4.0f;
+  SERIES_KTKQ(probe, SeriesSettings{1, 0.0f}, 0.5f, EAR, Z);
+  ASSERT_LT(probe.KQ, 0.0f);
+  ASSERT_GT(thrust_kN(d, probe.KT, rpm / 60.0f, RHO), T);
+
+  Bench b;
+  PITCH_FOR_THRUST(b.ctx, T, d, rpm, va, RHO, Z, EAR);
+  EXPECT_GT(b.pr.PD, 0.9f);
+  EXPECT_GE(b.pr.KQ10, 0.0f);
+  // The grid value before the answer still has a negative torque.
+  OpenWaterState before = b.ow;
+  SERIES_KTKQ(before, SeriesSettings{1, 0.0f}, b.pr.PD - 0.0001f, EAR, Z);
+  EXPECT_LT(before.KQ, 0.0f);
+}
+
+TEST(PitchForThrust, GawnShowsThreeBlades) {
+  Bench b;
+  b.ctx.set = SeriesSettings{2, 1.0f};
+  float Z = 4.0f;
+  PITCH_FOR_THRUST(b.ctx, 400.0f, D, N, Va, RHO, Z, EAR);
+  EXPECT_EQ(Z, 3.0f);
+  const auto con = split_lines(b.con.str());
+  ASSERT_EQ(con.size(), 4u);
+  EXPECT_EQ(con[1].substr(0, 19), " Z = 3. EAR = 0.600");
+  EXPECT_EQ(con[2], " HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR");
+  EXPECT_EQ(con[3], " HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR");
+  const auto son = split_lines(b.son.str());
+  ASSERT_EQ(son.size(), 5u);
+  EXPECT_EQ(son[2], " (HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR)    ");
+  EXPECT_EQ(son[3], "");
+  EXPECT_GT(thrust_kN(D, b.pr.KT, N / 60.0f, RHO), 400.0f);
+}
+
+TEST(PitchForThrust, UnreachableThrustWarnsAndGoesOn) {
+  Bench b;
+  float Z = 4.0f;
+  b.pr.N = 77.0f;
+  PITCH_FOR_THRUST(b.ctx, 1.0e6f, D, N, Va, RHO, Z, EAR);
+  float last = 0.5f;
+  for (int i = 0; i < 9000; ++i) last = last + 0.0001f;
+  EXPECT_EQ(b.pr.PD, last);
+  EXPECT_NEAR(b.pr.PD, 1.4001f, 0.0001f);
+  EXPECT_EQ(b.pr.N, 77.0f);  // not written by this routine
+  const auto con = split_lines(b.con.str());
+  ASSERT_EQ(con.size(), 4u);
+  EXPECT_EQ(con[1].substr(con[1].size() - 13), " P/D =  1.400");
+  EXPECT_EQ(con[3], " UYARI: GEREKEN ITME P/D=1.40 ILE SAGLANAMADI");
+  EXPECT_EQ(b.son.str(), b.con.str());
+}
+
+TEST(PitchForThrust, NoUsablePitchStops) {
+  // With a series selector that evaluates nothing the coefficients stay
+  // those of the previous evaluation: a negative torque at every pitch.
+  Bench b;
+  b.ctx.set = SeriesSettings{3, 0.0f};
+  b.ow.KT = 0.5f;
+  b.ow.KQ = -0.01f;
+  b.pr.PD = 0.77f;
+  float Z = 4.0f;
+  try {
+    PITCH_FOR_THRUST(b.ctx, 1.0f, D, N, Va, RHO, Z, EAR);
+    FAIL() << "no stop";
+  } catch (const StopRequest& s) {
+    EXPECT_EQ(s.status, EXIT_CALC_STOP);
+  }
+  EXPECT_EQ(b.con.str(), " UYGUN PERVANE BULUNAMADI - STOP\n");
+  EXPECT_EQ(b.son.str(), b.con.str());
+  EXPECT_EQ(b.pr.PD, 0.77f);
+}
+
+TEST(GivenPropeller, OperatingPointReportAndRecord) {
+  Bench b;
+  b.pr.NCAND = 5;
+  float Z = 4.0f;
+  GIVEN_PROPELLER(b.ctx, 1.0f, N, D, Va, RHO, Z, EAR);
+  const float n = N / 60.0f;
+  const float J = Va / (n * D);
+  EXPECT_EQ(b.pr.J, J);
+  EXPECT_EQ(b.pr.PD, 1.0f);
+  EXPECT_EQ(b.pr.N, N);
+  EXPECT_EQ(b.pr.D, D);
+  EXPECT_EQ(b.pr.NCAND, 5);
+  // No drag correction while the context is zero.
+  OpenWaterState plain;
+  plain.J = J;
+  WAGENINGEN_B_KTKQ(plain, SeriesSettings{1, 0.0f}, 1.0f, EAR, 4.0f);
+  EXPECT_EQ(b.pr.KT, plain.KT);
+  EXPECT_EQ(b.pr.KQ10, 10.0f * plain.KQ);
+  EXPECT_EQ(b.pr.ETA0, plain.ETA0);
+
+  const auto con = split_lines(b.con.str());
+  ASSERT_EQ(con.size(), 9u);
+  EXPECT_EQ(con[0], "");
+  EXPECT_EQ(con[1], " BELIRLENEN PERVANE KULLANILMISTIR.");
+  EXPECT_EQ(con[2], " P/D=1.000");
+  EXPECT_EQ(con[3].substr(0, 9), " J= 0.800");
+  EXPECT_EQ(con[5].substr(0, 5), " T=  ");
+  EXPECT_EQ(con[6], " Z = 4. EAR = 0.600 D =  6.000 m");
+  EXPECT_EQ(con[7].substr(0, 37), " RPS=  1.667 dev/san RPM= 100.00 TORK");
+  EXPECT_EQ(con[8], " HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR");
+  EXPECT_EQ(b.son.str(), b.con.str());
+}
+
+}  // namespace
+}  // namespace vdk

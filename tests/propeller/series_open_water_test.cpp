@@ -1,0 +1,288 @@
+// Open-water polynomials of the B and Gawn series, the controllable-pitch loss,
+// the blade-drag correction and its context, the series dispatch and message.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "propeller/open_water.hpp"
+#include "propeller/series_tables.hpp"
+
+namespace vdk {
+namespace {
+
+SeriesSettings B() {
+  return SeriesSettings{1, 0.0f};
+}
+SeriesSettings Gawn() {
+  return SeriesSettings{2, 0.0f};
+}
+
+OpenWaterState at(float J) {
+  OpenWaterState ow;
+  ow.J = J;
+  return ow;
+}
+
+TEST(SeriesTables, GawnDiffersFromBOnlyInItsRows) {
+  int thrust = 0;
+  for (int i = 0; i < THRUST_TERMS; ++i) {
+    const SeriesTerm& b = WAGENINGEN_B_THRUST[i];
+    const SeriesTerm& g = GAWN_THRUST[i];
+    EXPECT_EQ(b.s, g.s);
+    EXPECT_EQ(b.t, g.t);
+    EXPECT_EQ(b.u, g.u);
+    EXPECT_EQ(b.v, g.v);
+    if (b.C != g.C) ++thrust;
+  }
+  int torque = 0;
+  for (int i = 0; i < TORQUE_TERMS; ++i) {
+    if (WAGENINGEN_B_TORQUE[i].C != GAWN_TORQUE[i].C) ++torque;
+  }
+  EXPECT_EQ(thrust, 11);
+  EXPECT_EQ(torque, 14);
+  EXPECT_EQ(GAWN_THRUST[30].C, 0.0025963f);  // row 31
+  EXPECT_EQ(GAWN_TORQUE[29].C, 0.0035895f);  // row 30
+  EXPECT_EQ(WAGENINGEN_B_THRUST[37].C, 5.65229e-05f);
+  EXPECT_EQ(WAGENINGEN_B_TORQUE[46].C, 5.54194e-05f);
+}
+
+TEST(OpenWater, PlainPolynomialValues) {
+  OpenWaterState ow = at(0.6f);
+  WAGENINGEN_B_KTKQ(ow, B(), 1.0f, 0.55f, 4.0f);
+  EXPECT_NEAR(ow.KT, 0.2241f, 0.00005f);
+  EXPECT_NEAR(10.0f * ow.KQ, 0.3657f, 0.00005f);
+  EXPECT_NEAR(ow.ETA0, 0.5852f, 0.00005f);
+  EXPECT_EQ(ow.ETA0, ((ow.KT / ow.KQ) * 0.6f) / 6.2831855f);
+
+  OpenWaterState og = at(0.6f);
+  float Z = 3.0f;
+  GAWN_KTKQ(og, Gawn(), 1.0f, 0.55f, Z);
+  EXPECT_NEAR(og.KT, 0.2248f, 0.00005f);
+  EXPECT_NEAR(10.0f * og.KQ, 0.3629f, 0.00005f);
+  EXPECT_NEAR(og.ETA0, 0.5915f, 0.00005f);
+}
+
+// The sum runs in table order, each term multiplied left to right.
+TEST(OpenWater, SumInTableOrder) {
+  const float J = 0.437f, PD = 1.13f, EAR = 0.71f, Z = 5.0f;
+  auto pw = [](float x, int k) {
+    float p = 1.0f;
+    for (int i = 0; i < k; ++i) p = p * x;
+    return p;
+  };
+  float kt = 0.0f;
+  for (const SeriesTerm& t : WAGENINGEN_B_THRUST)
+    kt = kt + (((t.C * pw(J, t.s)) * pw(PD, t.t)) * pw(EAR, t.u)) * pw(Z, t.v);
+  float kq = 0.0f;
+  for (const SeriesTerm& t : WAGENINGEN_B_TORQUE)
+    kq = kq + (((t.C * pw(J, t.s)) * pw(PD, t.t)) * pw(EAR, t.u)) * pw(Z, t.v);
+  OpenWaterState ow = at(J);
+  WAGENINGEN_B_KTKQ(ow, B(), PD, EAR, Z);
+  EXPECT_EQ(ow.KT, kt);
+  EXPECT_EQ(ow.KQ, kq);
+}
+
+TEST(OpenWater, ControllablePitchLossOnThrust) {
+  OpenWaterState plain = at(0.6f);
+  WAGENINGEN_B_KTKQ(plain, B(), 1.0f, 0.55f, 4.0f);
+
+  OpenWaterState cp = at(0.6f);
+  WAGENINGEN_B_KTKQ(cp, SeriesSettings{1, 1.0005f}, 1.0f, 0.55f, 4.0f);
+  EXPECT_EQ(cp.KQ, plain.KQ);
+  EXPECT_EQ(cp.ETA0, 0.98f * plain.ETA0);
+  EXPECT_LT(cp.KT, plain.KT);
+  EXPECT_NEAR(cp.KT * 0.6f / (cp.KQ * 6.2831855f), 0.98f * plain.ETA0, 1e-6f);
+
+  OpenWaterState fp = at(0.6f);
+  WAGENINGEN_B_KTKQ(fp, SeriesSettings{1, 1.002f}, 1.0f, 0.55f, 4.0f);
+  EXPECT_EQ(fp.KT, plain.KT);
+  EXPECT_EQ(fp.ETA0, plain.ETA0);
+}
+
+TEST(OpenWater, GawnOverwritesBladeNumber) {
+  OpenWaterState a = at(0.6f);
+  float Z = 4.0f;
+  GAWN_KTKQ(a, Gawn(), 1.0f, 0.55f, Z);
+  EXPECT_EQ(Z, 3.0f);
+  OpenWaterState b = at(0.6f);
+  float Z3 = 3.0f;
+  GAWN_KTKQ(b, Gawn(), 1.0f, 0.55f, Z3);
+  EXPECT_EQ(a.KT, b.KT);
+  EXPECT_EQ(a.KQ, b.KQ);
+
+  // Within 0.01 of three the blade number stays; the correction still uses 3.
+  float Zc = 3.005f;
+  OpenWaterState c = at(0.6f);
+  c.ReD = 5.0f;
+  c.ReN = 120.0f;
+  GAWN_KTKQ(c, Gawn(), 1.0f, 0.55f, Zc);
+  EXPECT_EQ(Zc, 3.005f);
+  OpenWaterState plain = at(0.6f);
+  GAWN_KTKQ(plain, Gawn(), 1.0f, 0.55f, Zc);
+  float DKT = 0, DKQ = 0;
+  KTKQ_REYNOLDS_CORRECTION(5.0f, 1.0f, 3, 0.0225f, 0.7f, 0.24f / 5.0f, 10.0f, 1.13902e-6f,
+                           1.18831e-6f, DKT, DKQ);
+  EXPECT_EQ(c.KT, plain.KT - DKT);
+  EXPECT_EQ(c.KQ, plain.KQ - DKQ);
+}
+
+// Expected drag correction of a B-series propeller: the chord constant and
+// the integer blade number used for the section.
+void expect_b_correction(float Z, int Zi, float k) {
+  const float D = 6.0f, PD = 0.9f, EAR = 0.6f, J = 0.55f;
+  OpenWaterState ow = at(J);
+  ow.ReD = D;
+  ow.ReVa = 7.0f;
+  ow.ReN = 100.0f;
+  WAGENINGEN_B_KTKQ(ow, B(), PD, EAR, Z);
+  OpenWaterState plain = at(J);
+  WAGENINGEN_B_KTKQ(plain, B(), PD, EAR, Z);
+
+  const float c = ((EAR * D) * k) / Z;
+  const float t = (0.0185f - 0.00125f * Z) * D;
+  float DKT = 0, DKQ = 0;
+  KTKQ_REYNOLDS_CORRECTION(D, PD, Zi, t / c, c / D, 0.24f / D, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT,
+                           DKQ);
+  EXPECT_NE(DKT, 0.0f);
+  EXPECT_EQ(ow.KT, plain.KT - DKT);
+  EXPECT_EQ(ow.KQ, plain.KQ - DKQ);
+  EXPECT_EQ(ow.ETA0, ((ow.KT / ow.KQ) * J) / 6.2831855f);
+}
+
+TEST(DragCorrection, ChordConstantByTruncatedBladeNumber) {
+  expect_b_correction(3.0f, 3, 2.1475f);
+  expect_b_correction(2.99f, 2, 2.073f);
+  expect_b_correction(4.0f, 4, 2.073f);
+}
+
+TEST(DragCorrection, ContextSwitch) {
+  OpenWaterState plain = at(0.6f);
+  WAGENINGEN_B_KTKQ(plain, B(), 1.0f, 0.55f, 4.0f);
+
+  // No correction while advance speed and rpm are zero, whatever the diameter.
+  OpenWaterState off = at(0.6f);
+  off.ReD = 5.0f;
+  WAGENINGEN_B_KTKQ(off, B(), 1.0f, 0.55f, 4.0f);
+  EXPECT_EQ(off.KT, plain.KT);
+  EXPECT_EQ(off.KQ, plain.KQ);
+
+  // The rpm alone enables it.
+  OpenWaterState on = at(0.6f);
+  on.ReD = 5.0f;
+  on.ReN = 120.0f;
+  WAGENINGEN_B_KTKQ(on, B(), 1.0f, 0.55f, 4.0f);
+  EXPECT_NE(on.KT, plain.KT);
+  EXPECT_NE(on.KQ, plain.KQ);
+
+  // Diameter derived from advance speed, rpm and J when none is set.
+  OpenWaterState derived = at(0.6f);
+  derived.ReVa = 6.0f;
+  derived.ReN = 120.0f;
+  WAGENINGEN_B_KTKQ(derived, B(), 1.0f, 0.55f, 4.0f);
+  OpenWaterState explicitD = at(0.6f);
+  explicitD.ReD = 6.0f / ((120.0f / 60.0f) * 0.6f);
+  explicitD.ReVa = 6.0f;
+  WAGENINGEN_B_KTKQ(explicitD, B(), 1.0f, 0.55f, 4.0f);
+  EXPECT_EQ(derived.KT, explicitD.KT);
+  EXPECT_EQ(derived.KQ, explicitD.KQ);
+}
+
+TEST(DragCorrection, CorrectionKeepsControllablePitchLoss) {
+  OpenWaterState ow = at(0.6f);
+  ow.ReD = 5.0f;
+  ow.ReN = 120.0f;
+  WAGENINGEN_B_KTKQ(ow, SeriesSettings{1, 1.0f}, 1.0f, 0.55f, 4.0f);
+  OpenWaterState cp = at(0.6f);
+  WAGENINGEN_B_KTKQ(cp, SeriesSettings{1, 1.0f}, 1.0f, 0.55f, 4.0f);
+  float DKT = 0, DKQ = 0;
+  const float c = ((0.55f * 5.0f) * 2.073f) / 4.0f;
+  const float t = (0.0185f - 0.00125f * 4.0f) * 5.0f;
+  KTKQ_REYNOLDS_CORRECTION(5.0f, 1.0f, 4, t / c, c / 5.0f, 0.24f / 5.0f, 10.0f, 1.13902e-6f,
+                           1.18831e-6f, DKT, DKQ);
+  EXPECT_EQ(ow.KT, cp.KT - DKT);
+}
+
+TEST(ReynoldsCorrection, Formula) {
+  // D 5 m, chord/diameter 0.3, thickness/chord 0.04: the model-size section
+  // (S scales to a 0.24 m propeller) has the higher drag, so DKT < 0.
+  float DKT = 0, DKQ = 0;
+  KTKQ_REYNOLDS_CORRECTION(5.0f, 1.0f, 4, 0.04f, 0.3f, 0.048f, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT,
+                           DKQ);
+  const float cf = 0.3f * 5.0f;
+  const float Rn =
+      ((((10.0f * 3.1415927f) * (5.0f / 0.048f)) * (cf / 0.048f)) * 0.75f) / 1.13902e-6f;
+  const float CDM =
+      (2.0f * (1.0f + 2.0f * 0.04f)) * (0.044f / powf(Rn, 0.1667f) - 5.0f / powf(Rn, 0.6667f));
+  const float CF = 1.0f / powf(1.89f + 1.62f * log10f(cf / 0.00003f), 2.5f);
+  const float dcd = (2.0f * (1.0f + 2.0f * 0.04f)) * CF - CDM;
+  EXPECT_EQ(DKT, (((0.28f * 4.0f) * 0.3f) * 1.0f) * dcd);
+  EXPECT_EQ(DKQ, ((0.248f * 4.0f) * 0.3f) * dcd);
+  // The sea-water viscosity takes no part.
+  float DKT2 = 0, DKQ2 = 0;
+  KTKQ_REYNOLDS_CORRECTION(5.0f, 1.0f, 4, 0.04f, 0.3f, 0.048f, 10.0f, 1.13902e-6f, 9.0f, DKT2,
+                           DKQ2);
+  EXPECT_EQ(DKT2, DKT);
+}
+
+TEST(SeriesDispatch, OtherSeriesKeepsPreviousValues) {
+  OpenWaterState ow = at(0.6f);
+  float Z = 4.0f;
+  SERIES_KTKQ(ow, B(), 1.0f, 0.55f, Z);
+  const OpenWaterState before = ow;
+  ow.J = 0.9f;
+  SERIES_KTKQ(ow, SeriesSettings{3, 0.0f}, 1.2f, 0.7f, Z);
+  EXPECT_EQ(ow.KT, before.KT);
+  EXPECT_EQ(ow.KQ, before.KQ);
+  EXPECT_EQ(ow.ETA0, before.ETA0);
+
+  SERIES_KTKQ(ow, Gawn(), 1.0f, 0.55f, Z);
+  EXPECT_EQ(Z, 3.0f);
+}
+
+TEST(SeriesDispatch, LanesMatchSingleEvaluation) {
+  for (const SeriesSettings set : {SeriesSettings{1, 0.0f}, SeriesSettings{2, 1.0f}}) {
+    for (const bool corrected : {false, true}) {
+      OpenWaterState ctx;
+      if (corrected) {
+        ctx.ReVa = 7.5f;
+        ctx.ReN = 110.0f;
+      }
+      float J[SERIES_LANES];
+      float j = 0.1f;
+      for (int k = 0; k < 1400; k += SERIES_LANES) {
+        for (int l = 0; l < SERIES_LANES; ++l, j = j + 0.001f) J[l] = j;
+        float KT[SERIES_LANES], KQ[SERIES_LANES], ETA0[SERIES_LANES];
+        float Z = 4.0f;
+        SERIES_KTKQ_LANES(ctx, set, 0.87f, 0.62f, Z, J, KT, KQ, ETA0);
+        for (int l = 0; l < SERIES_LANES; ++l) {
+          OpenWaterState one = ctx;
+          one.J = J[l];
+          float Z1 = 4.0f;
+          SERIES_KTKQ(one, set, 0.87f, 0.62f, Z1);
+          ASSERT_EQ(KT[l], one.KT);
+          ASSERT_EQ(KQ[l], one.KQ);
+          ASSERT_EQ(ETA0[l], one.ETA0);
+          ASSERT_EQ(Z, Z1);
+        }
+      }
+    }
+  }
+}
+
+TEST(SeriesMessage, NamesSeriesOnBothUnits) {
+  std::ostringstream con, son;
+  SERIES_MESSAGE(con, son, B());
+  EXPECT_EQ(con.str(), " HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR\n");
+  EXPECT_EQ(son.str(), con.str());
+  std::ostringstream con2, son2;
+  SERIES_MESSAGE(con2, son2, Gawn());
+  EXPECT_EQ(son2.str(), " HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR\n");
+  std::ostringstream con3, son3;
+  SERIES_MESSAGE(con3, son3, SeriesSettings{3, 0.0f});
+  EXPECT_EQ(con3.str(), "");
+  EXPECT_EQ(son3.str(), "");
+}
+
+}  // namespace
+}  // namespace vdk
