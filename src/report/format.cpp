@@ -279,9 +279,13 @@ class Writer {
       }
       case Node::Kind::I: {
         const Item& it = take();
-        long long v =
-            it.kind() == Item::Kind::Int ? it.as_int() : static_cast<long long>(it.as_real());
-        line() += EDIT_INT(v, n.w);
+        if (it.kind() == Item::Kind::Int) {
+          line() += EDIT_INT(it.as_int(), n.w);
+        } else if (it.kind() == Item::Kind::Real && std::fabs(it.as_real()) < 1e18) {
+          line() += EDIT_INT(static_cast<long long>(it.as_real()), n.w);
+        } else {  // no integer to show
+          line().append(static_cast<std::size_t>(n.w), '*');
+        }
         break;
       }
       case Node::Kind::F: {

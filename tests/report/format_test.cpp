@@ -152,3 +152,15 @@ TEST(Formats, MistypedFormatsAreRefusedNotWrittenForever) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+TEST(Formats, ItemOfTheWrongKindStillGivesAField) {
+  EXPECT_EQ(F("(I3)", {2.9f}), "  2\n");
+  EXPECT_EQ(F("(I3)", {std::numeric_limits<float>::infinity()}), "***\n");
+  EXPECT_EQ(F("(F5.1)", {7}), "  7.0\n");
+}
+
+}  // namespace
+}  // namespace vdk
