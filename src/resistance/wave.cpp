@@ -33,8 +33,7 @@ float HIGH_SPEED_RW(const ResistanceState& r, float Fm09, float Fm2, float m4) {
 
 }  // namespace
 
-void WAVE_BULB_TRANSOM(Run& run, int i) {
-  (void)i;
+void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
   std::ostream& u = run.son;
   ShipRecord& s = run.ship;
   ResistanceState& r = run.res;
