@@ -44,6 +44,12 @@ inline void POLYNOMIAL(const std::array<SeriesTerm, N>& table, const float (&pj)
     const float p = pp.p[term.t];
     const float e = pe.p[term.u];
     const float z = pz.p[term.v];
+    if (term.s == 0) {
+      // J^0 = 1: the term is the same in every lane.
+      const float k = (((c * 1.0f) * p) * e) * z;
+      for (int l = 0; l < L; ++l) sum[l] = sum[l] + k;
+      continue;
+    }
     for (int l = 0; l < L; ++l) sum[l] = sum[l] + (((c * js[l]) * p) * e) * z;
   }
 }
