@@ -1,0 +1,53 @@
+// A complete propulsion run of the shipped example ship: reading, the whole
+// calculation and every file written in a temporary folder, with the console
+// answers taken from memory.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "driver/run_sequence.hpp"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string example_text() {
+  std::ifstream f(fs::path(VDK_SOURCE_DIR) / "examples" / "VARDELONTEKSA.TSK", std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+std::string example_answers() {
+  std::ifstream f(fs::path(VDK_SOURCE_DIR) / "examples" / "answers.txt", std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void BM_CompletePropulsionRun(benchmark::State& state) {
+  const std::string data = example_text();
+  const std::string answers = example_answers();
+  const fs::path dir =
+      fs::temp_directory_path() / ("vdk-bench-" + std::to_string(std::random_device{}()));
+  fs::create_directories(dir);
+  {
+    std::ofstream f(dir / "VARDELONTEKSA.TSK", std::ios::binary);
+    f << data;
+  }
+  int status = 0;
+  for (auto _ : state) {
+    std::istringstream in(answers);
+    std::ostringstream out;
+    status = vdk::RUN_VARDELONTEKSA(dir, in, out);
+    benchmark::DoNotOptimize(out);
+  }
+  fs::remove_all(dir);
+  if (status != 0) state.SkipWithError("the example run did not reach its normal end");
+}
+BENCHMARK(BM_CompletePropulsionRun)->Unit(benchmark::kMillisecond);
+
+}  // namespace
