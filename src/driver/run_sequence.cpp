@@ -54,8 +54,11 @@ void CALCULATION(Run& run) {
 int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
-  std::ifstream data(dir / kDataFile, std::ios::binary);
-  if (!data) {
+  std::error_code ec;
+  std::ifstream data;
+  if (std::filesystem::is_regular_file(dir / kDataFile, ec))
+    data.open(dir / kDataFile, std::ios::binary);
+  if (!data.is_open()) {
     out << " VERI DOSYASI ACILAMADI: " << kDataFile << " (" << (dir / kDataFile).string() << ")\n";
     WRITE_STOP_LINE(out);
     return EXIT_BAD_INPUT;

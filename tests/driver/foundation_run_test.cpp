@@ -113,6 +113,17 @@ TEST(WholeRun, MissingDataFileKeepsEarlierResults) {
   EXPECT_FALSE(fs::exists(dir.path / "VARDELONTEKSA.CRL"));
 }
 
+TEST(WholeRun, DataFileThatIsAFolderIsReportedLikeAMissingOne) {
+  test::TempDir dir;
+  fs::create_directory(dir.path / "VARDELONTEKSA.TSK");
+  test::write_file(dir.path / "VARDELONTEKSA.SON", "earlier results\n");
+  std::istringstream in;
+  std::ostringstream out;
+  EXPECT_EQ(RUN_VARDELONTEKSA(dir.path, in, out), EXIT_BAD_INPUT);
+  EXPECT_NE(out.str().find("VERI DOSYASI ACILAMADI: VARDELONTEKSA.TSK"), std::string::npos);
+  EXPECT_EQ(test::read_file(dir.path / "VARDELONTEKSA.SON"), "earlier results\n");
+}
+
 TEST(WholeRun, TrialSpeedOutsideTheListStopsBeforeTheBanner) {
   test::TempDir dir;
   test::ShipFile f = resistance_only();
