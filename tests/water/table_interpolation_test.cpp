@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 #include "driver/stop.hpp"
@@ -30,6 +31,29 @@ TEST(TableInterpolation, SplineReproducesCubic) {
   const std::vector<float> y5{0, 1, 8, 27, 64};
   EXPECT_NEAR(interp(x5, y5, 3.5f, 3), 42.875f, 1e-4f);
   EXPECT_NEAR(interp(x5, y5, 0.25f, 3), 0.015625f, 1e-5f);
+}
+
+// Unevenly spaced points of no simple curve, 4, 5 and 7 of them: the slopes,
+// the not-a-knot end equations and the cubic of each piece are formed in
+// single precision in their own order, so the values come out to the bit.
+// Expected values worked out independently, every operation rounded to float.
+TEST(TableInterpolation, SplineOfUnevenTableToTheLastBit) {
+  const std::vector<float> x{0.0f, 1.1f, 1.5f, 2.1f, 3.3f, 4.8f, 5.7f};
+  const std::vector<float> y{2.13f, 2.69f, 1.94f, 2.76f, 3.85f, -1.11f, 1.39f};
+  const std::vector<float> at{1.02f, 1.41f, 1.59f, 3.19f, 3.65f, 4.89f};
+  const std::vector<std::vector<float>> expected{
+      {2.86907339f, 2.06259465f, 1.86246693f},
+      {2.9036293f, 2.02788949f, 1.92057478f, 4.17847776f},
+      {2.90940404f, 2.02208781f, 1.93028891f, 4.00345373f, 2.90185785f, -1.21754539f},
+  };
+  for (const auto& e : expected) {
+    const auto n = static_cast<std::ptrdiff_t>(e.size()) + 1;  // points 1..n
+    const std::vector<float> xn(x.begin(), x.begin() + n);
+    const std::vector<float> yn(y.begin(), y.begin() + n);
+    for (std::size_t k = 0; k < e.size(); ++k) {
+      EXPECT_EQ(interp(xn, yn, at[k], 3), e[k]) << n << " points at " << at[k];
+    }
+  }
 }
 
 TEST(TableInterpolation, StraightLineOutsideTableInEveryMode) {

@@ -60,6 +60,35 @@ TEST(WaterProperties, BetweenRowsFollowsTheCurve) {
   EXPECT_LT(f.PV, 2059.0f);
 }
 
+// Between the rows the spline runs through every point of its table, so a
+// wrong digit in any row moves these values. Expected values worked out
+// independently in single precision from the ITTC 1963 tables.
+TEST(WaterProperties, ValuesBetweenRowsToTheLastBit) {
+  struct Row {
+    float TW, PV, NUfresh, RHOfresh, NUsalt, RHOsalt;
+  };
+  const Row rows[] = {
+      {0.5f, 631.477234f, 1.75644698e-06f, 999.799988f, 1.79837537e-06f, 1027.96301f},
+      {3.7f, 797.239624f, 1.58062392e-06f, 999.900024f, 1.62427432e-06f, 1027.7334f},
+      {9.25f, 1164.81653f, 1.33490516e-06f, 999.67218f, 1.38193639e-06f, 1026.98389f},
+      {14.5f, 1651.75537f, 1.15416913e-06f, 999.037842f, 1.20330856e-06f, 1026.00085f},
+      {17.5f, 1994.2948f, 1.06791811e-06f, 998.598145f, 1.11768998e-06f, 1025.28772f},
+      {23.3f, 2856.39966f, 9.28232339e-07f, 997.336609f, 9.78059688e-07f, 1023.71002f},
+      {28.8f, 3959.29761f, 8.21476135e-07f, 995.967041f, 8.70259328e-07f, 1022.06f},
+      {29.9f, 4211.85205f, 8.02585305e-07f, 995.623718f, 8.51024765e-07f, 1021.72998f},
+  };
+  for (const Row& r : rows) {
+    const Water fresh = props(1, r.TW);
+    EXPECT_EQ(fresh.PV, r.PV) << r.TW;
+    EXPECT_EQ(fresh.NU, r.NUfresh) << r.TW;
+    EXPECT_EQ(fresh.RHOW, r.RHOfresh) << r.TW;
+    const Water salt = props(0, r.TW);
+    EXPECT_EQ(salt.PV, r.PV) << r.TW;
+    EXPECT_EQ(salt.NU, r.NUsalt) << r.TW;
+    EXPECT_EQ(salt.RHOW, r.RHOsalt) << r.TW;
+  }
+}
+
 TEST(WaterProperties, AnyKindOtherThanOneIsSaltWater) {
   for (int kind : {0, 2, -1, 7}) {
     const Water w = props(kind, 12.5f);
