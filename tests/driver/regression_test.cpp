@@ -61,21 +61,14 @@ std::string join(const std::set<std::string>& names) {
 }
 
 // Line k (1-based) of `text`, or a marker past its end; the line keeps any '\r'.
-std::string line_at(const std::string& text, std::size_t k, bool& past_end) {
+std::string line_at(const std::string& text, std::size_t k) {
   std::size_t start = 0;
   for (std::size_t i = 1; i < k; ++i) {
     const std::size_t nl = text.find('\n', start);
-    if (nl == std::string::npos) {
-      past_end = true;
-      return "(end of file)";
-    }
+    if (nl == std::string::npos) return "(end of file)";
     start = nl + 1;
   }
-  if (start >= text.size()) {
-    past_end = true;
-    return "(end of file)";
-  }
-  past_end = false;
+  if (start >= text.size()) return "(end of file)";
   const std::size_t nl = text.find('\n', start);
   return text.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
 }
@@ -89,10 +82,9 @@ void expect_same(const std::string& what, const std::string& approved, const std
   const std::size_t line =
       1 + static_cast<std::size_t>(
               std::count(approved.begin(), approved.begin() + static_cast<long>(at), '\n'));
-  bool end_a = false, end_b = false;
   ADD_FAILURE() << what << " differs from the approved copy at line " << line << "\n"
-                << "  approved: [" << line_at(approved, line, end_a) << "]\n"
-                << "  actual:   [" << line_at(actual, line, end_b) << "]\n"
+                << "  approved: [" << line_at(approved, line) << "]\n"
+                << "  actual:   [" << line_at(actual, line) << "]\n"
                 << "  (approved " << approved.size() << " bytes, actual " << actual.size()
                 << " bytes; if the change is intended, run tools/approve-regression and read "
                    "the diff)";
