@@ -39,6 +39,23 @@ bool is_sep(char c) {
   return c == ' ' || c == ',' || c == '\t';
 }
 
+// The token as it can be shown on a console: control bytes as \xNN.
+std::string printable(std::string_view tok) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : tok) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x20 || b == 0x7F) {
+      out += "\\x";
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 // Line-oriented reader of the data file with the echo and the error messages.
 class DataReader {
  public:
@@ -52,6 +69,12 @@ class DataReader {
     std::string line;
     if (!next_line(line)) fail_eof("ACIKLAMA SATIRI");
     std::string text = line.substr(0, std::min<std::size_t>(80, line.size()));
+    // A UTF-8 letter cut by the 80-column limit is left out whole.
+    if (line.size() > 80) {
+      std::size_t keep = 80;
+      while (keep > 0 && (static_cast<unsigned char>(line[keep]) & 0xC0) == 0x80) --keep;
+      text.resize(keep);
+    }
     text.resize(80, ' ');
     WRITE_FORMATTED(echo_, "(A80)", text);
   }
@@ -87,12 +110,23 @@ class DataReader {
   }
 
  private:
+  // One line; LF, CR LF and a lone CR (old editors) all end a line.
   bool next_line(std::string& line) {
-    if (!std::getline(data_, line)) return false;
+    line.clear();
+    int c = data_.get();
+    if (c == std::char_traits<char>::eof()) return false;
+    while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
+      line.push_back(static_cast<char>(c));
+      c = data_.get();
+    }
+    if (c == '\r' && data_.peek() == '\n') data_.get();
     ++line_no_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    // A byte-order mark that an editor put at the start of the file.
-    if (line_no_ == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    if (line_no_ == 1) {
+      // A byte-order mark that an editor put at the start of the file.
+      if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+      if (line.rfind("\xFF\xFE", 0) == 0 || line.rfind("\xFE\xFF", 0) == 0)
+        fail("DOSYA UTF-16 KODLU; ASCII VEYA UTF-8 OLARAK KAYDEDILMELI");
+    }
     return true;
   }
 
@@ -122,7 +156,7 @@ class DataReader {
   [[noreturn]] void fail_value(std::string_view field, std::string_view tok,
                                std::string_view kind) {
     std::ostringstream msg;
-    msg << field << " ICIN " << kind << " BEKLENIYORDU, OKUNAN: '" << tok << "'";
+    msg << field << " ICIN " << kind << " BEKLENIYORDU, OKUNAN: '" << printable(tok) << "'";
     fail(msg.str());
   }
 
@@ -196,6 +230,10 @@ std::optional<float> READ_CONSOLE_REAL(std::istream& in) {
     if (i == line.size()) continue;  // a list-directed read goes on to the next line
     std::size_t j = i;
     while (j < line.size() && !is_sep(line[j])) ++j;
+    // "0,85" is a decimal comma, not two values: refused rather than read as 0.
+    auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    if (j + 1 < line.size() && line[j] == ',' && digit(line[j - 1]) && digit(line[j + 1]))
+      return std::nullopt;
     return PARSE_LIST_REAL(std::string_view(line).substr(i, j - i));
   }
   return std::nullopt;

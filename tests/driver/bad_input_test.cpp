@@ -260,7 +260,7 @@ TEST(BadInput, EAnswerWithLeadingBlanksKeepsKellersRatio) {
 
 TEST(BadInput, AnswersThatAreNoNumbersEndTheRunWithAMessage) {
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"0,604\n4\nH\n", "etad = "},  // decimal comma: the list read takes 0
+      {"0,604\n4\nH\n", "CEVAP OKUNAMADI - etad ICIN BIR SAYI GEREKIR - STOP"},  // decimal comma
       {"yuzde altmis\n", "CEVAP OKUNAMADI - etad ICIN BIR SAYI GEREKIR - STOP"},
       {"0.604\ndort\n", "CEVAP OKUNAMADI - Z ICIN BIR SAYI GEREKIR - STOP"},
       {"0.604\n4\nE\n", "CEVAP OKUNAMADI - EAR ICIN BIR SAYI GEREKIR - STOP"},

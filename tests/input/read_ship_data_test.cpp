@@ -261,11 +261,40 @@ TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
       "");
 }
 
+TEST(ShipData, TextEditorsOfEveryKind) {
+  const std::string text = test::ship_file_text(test::worked_example());
+  // Old-style lone CR line ends read like LF.
+  std::string cr = text;
+  for (char& ch : cr)
+    if (ch == '\n') ch = '\r';
+  ReadOutcome r = read(cr);
+  ASSERT_EQ(r.status, -1) << r.console;
+  EXPECT_FLOAT_EQ(r.ship.Ta, 10.0f);
+  // A UTF-8 letter that the 80-column cut would split is left out whole.
+  std::string turkish = std::string(79, 'a') + "\xC5\x9F" + "bbb";
+  auto echo = split_lines(read(replace_line(text, "Moulded breadth B (m)", turkish)).echo);
+  EXPECT_EQ(echo[18], std::string(79, 'a') + " ");
+  // A file saved as UTF-16 is named as such.
+  r = read("\xFF\xFE*\x00*\x00\n");
+  EXPECT_EQ(r.status, EXIT_BAD_INPUT);
+  EXPECT_NE(r.console.find("UTF-16"), std::string::npos) << r.console;
+  // Control bytes in a bad value are shown escaped.
+  r = read(replace_line(text, "205",
+                        "2\x01"
+                        "05"));
+  EXPECT_NE(r.console.find("OKUNAN: '2\\x0105'"), std::string::npos) << r.console;
+}
+
 TEST(ConsoleAnswers, ListDirectedRealFromALine) {
   std::istringstream in("\n   0.65  extra\n abc\n");
   EXPECT_EQ(READ_CONSOLE_REAL(in), 0.65f);
   EXPECT_FALSE(READ_CONSOLE_REAL(in));
   EXPECT_FALSE(READ_CONSOLE_REAL(in));  // end of input
+  // A decimal comma is refused, a comma after a whole answer is not.
+  std::istringstream comma("0,85\n0.85,\n 4 , 5\n");
+  EXPECT_FALSE(READ_CONSOLE_REAL(comma));
+  EXPECT_EQ(READ_CONSOLE_REAL(comma), 0.85f);
+  EXPECT_EQ(READ_CONSOLE_REAL(comma), 4.0f);
 }
 
 }  // namespace
