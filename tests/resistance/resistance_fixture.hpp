@@ -8,6 +8,7 @@
 
 #include "driver/run_state.hpp"
 #include "driver/stop.hpp"
+#include "support/test_support.hpp"
 
 namespace vdk::test {
 
@@ -15,34 +16,17 @@ namespace vdk::test {
 // transom 16 m2, one appendage (rudder behind skeg) 50 m2 with (1+k2) 1.5,
 // one speed of 25 knots.
 inline ShipRecord worked_example_ship() {
-  ShipRecord s;
+  ShipRecord s = worked_example().ship;
   ASSIGN_APPENDAGE_NAMES(s);
-  s.RHO = 1025.0f;
-  s.GRAV = 9.81f;
-  s.Lwl = 205.0f;
-  s.Lbp = 205.0f;
-  s.B = 32.0f;
-  s.Tf = 10.0f;
-  s.Ta = 10.0f;
-  s.V = 37500.0f;
-  s.LCB = -1.5375f;
-  s.ABT = 20.0f;
-  s.HB = 4.0f;
-  s.AT = 16.0f;
-  s.Cm = 0.98f;
-  s.Cwp = 0.75f;
-  s.Cstern = 10.0f;
-  s.IE = 0.0f;
-  s.S = 0.0f;
-  s.NSPEED = 1;
-  s.Vs(1) = 25.0f;
-  s.Vtrial = 25.0f;
+  s.Sapp(2) = 0.0f;
   s.Sapp(1) = 50.0f;
   s.OnePlusK2(1) = 1.5f;
-  s.FFDF = 1.0f;
-  s.Roughness = 0.0f;
-  s.NBT = 0;
-  s.DepthFP = 0.0f;
+  s.NSPEED = 1;
+  s.Vs(1) = 25.0f;
+  // Resistance only: no propeller, no model.
+  s.D = 0.0f;
+  s.NPROP = 0;
+  s.ModelScale = 0.0f;
   return s;
 }
 
