@@ -180,6 +180,38 @@ TEST(PropulsionCharacteristics, ServiceTableUsesTheFactorsOfEachSpeed) {
   EXPECT_EQ(rows[2].rfind(" | 14.000 |   4000 |0.190 |0.260 |1.095 |1.000 |", 0), 0u) << rows[2];
 }
 
+// Rows worked out apart from this code: the drag-corrected open-water points,
+// the rpm read off the thrust curve by the spline, KT and KQ read off at that
+// J, the factors of the row's own speed, single screw and twin screw.
+TEST(PropulsionCharacteristics, RowsOfAnIndependentCalculation) {
+  Case c;
+  const Result r = run_case(c);
+  const auto ow = open_water_rows(r.son);
+  ASSERT_EQ(ow.size(), 37u);  // 0.2 .. 1.075 and the design J 0.6
+  EXPECT_EQ(ow[0], "       |  1   0.200   0.370   0.530   0.222     425.40    506.33 |");
+  EXPECT_EQ(ow[16], "       | 17   0.600   0.222   0.348   0.610      22.11    168.78 |");
+  EXPECT_EQ(ow[17], "       | 18   0.600   0.222   0.348   0.610      22.11    168.78 |");
+  EXPECT_EQ(ow[36], "       | 37   1.075   0.003   0.037   0.142       1.67     94.20 |");
+  EXPECT_EQ(service_rows(r.son),
+            (std::vector<std::string>{
+                " | 12.000 |   2500 |0.180 |0.250 |1.093 |1.010 |0.550 |0.607 |   4201 | 105.0 |",
+                " | 13.000 |   3200 |0.180 |0.250 |1.093 |1.010 |0.549 |0.606 |   5388 | 114.1 |",
+                " | 14.000 |   4000 |0.190 |0.260 |1.095 |1.000 |0.542 |0.594 |   6877 | 122.9 |",
+                " | 15.000 |   5000 |0.190 |0.260 |1.095 |1.000 |0.540 |0.591 |   8638 | 132.5 |",
+                " | 16.000 |   6200 |0.200 |0.270 |1.096 |0.990 |0.530 |0.575 |  11011 | 142.5 |",
+            }));
+
+  c.NPROP = 2;
+  EXPECT_EQ(service_rows(run_case(c).son),
+            (std::vector<std::string>{
+                " | 12.000 |   2500 |0.180 |0.250 |1.093 |1.010 |0.657 |0.725 |   3518 |  84.1 |",
+                " | 13.000 |   3200 |0.180 |0.250 |1.093 |1.010 |0.656 |0.724 |   4510 |  91.3 |",
+                " | 14.000 |   4000 |0.190 |0.260 |1.095 |1.000 |0.650 |0.712 |   5736 |  98.2 |",
+                " | 15.000 |   5000 |0.190 |0.260 |1.095 |1.000 |0.648 |0.709 |   7194 | 105.7 |",
+                " | 16.000 |   6200 |0.200 |0.270 |1.096 |0.990 |0.639 |0.693 |   9126 | 113.2 |",
+            }));
+}
+
 TEST(PropulsionCharacteristics, ServiceSectionLayoutAndLegend) {
   Case c;
   c.IPOD = 1;

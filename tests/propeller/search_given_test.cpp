@@ -105,6 +105,30 @@ TEST(PitchForThrust, GawnShowsThreeBlades) {
   EXPECT_GT(thrust_kN(D, b.pr.KT, N / 60.0f, RHO), 400.0f);
 }
 
+// A pitch found inside the grid, worked out apart from this code: every
+// evaluation carries the blade-drag correction of the given rpm and advance
+// speed (the diameter derived from them), and the loop stops at the first
+// pitch ratio whose thrust exceeds the required one.
+TEST(PitchForThrust, PitchOfAnIndependentCalculation) {
+  Bench b;
+  float Z = 4.0f;
+  PITCH_FOR_THRUST(b.ctx, 1500.0f, 6.5f, 120.0f, 9.0f, 1025.0f, Z, 0.7f);
+  EXPECT_EQ(b.pr.PD, 1.05019128f);
+  EXPECT_EQ(b.pr.J, 0.692307711f);
+  EXPECT_NEAR(b.pr.KT, 0.204955623f, 2e-7f);
+  EXPECT_NEAR(b.pr.KQ10, 0.344384879f, 1e-6f);
+  EXPECT_NEAR(b.pr.ETA0, 0.655745089f, 2e-6f);
+  EXPECT_NEAR(b.pr.Pd, 20587.53f, 0.05f);
+  EXPECT_EQ(b.ow.ReN, 120.0f);
+  EXPECT_EQ(b.ow.ReVa, 9.0f);
+  EXPECT_EQ(b.ow.ReD, 0.0f);
+  const auto con = split_lines(b.con.str());
+  ASSERT_EQ(con.size(), 3u);
+  EXPECT_EQ(con[0], " T=   1500.02 kN  Va=   9.000 m/s  RHO = 1025.0 kg/m3");
+  EXPECT_EQ(con[1], " Z = 4. EAR = 0.700 D =  6.500 m P/D =  1.050");
+  EXPECT_EQ(b.son.str(), b.con.str());
+}
+
 TEST(PitchForThrust, UnreachableThrustWarnsAndGoesOn) {
   Bench b;
   float Z = 4.0f;

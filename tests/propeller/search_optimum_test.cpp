@@ -147,7 +147,8 @@ TEST(OptimumSearch, Ktj2ReportAndRecord) {
   EXPECT_EQ(con[5], H1);
   EXPECT_EQ(con[6], R1);
   EXPECT_EQ(con[7], "  1   0.500   0.466   0.0410   0.0714   0.4255    18.8356     217.2448   ");
-  EXPECT_EQ(con[7 + 89].substr(0, 11), " 90   1.390");
+  EXPECT_EQ(con[7 + 89],
+            " 90   1.390   1.048   0.2071   0.4806   0.7190     6.4439      96.6063   ");
   EXPECT_EQ(con[97], R3);
   EXPECT_EQ(con[98], "");
   EXPECT_EQ(con[99], " SECILEN PERVANE = 88. PERVANEDIR");

@@ -83,6 +83,73 @@ TEST(OpenWater, SumInTableOrder) {
   EXPECT_EQ(ow.KQ, kq);
 }
 
+// KT, KQ and ETA0 worked out apart from this code (term by term from the
+// published coefficients in single precision) at four geometries that leave
+// no term zero: any changed coefficient, exponent or term order shows here.
+TEST(OpenWater, ValuesOfAnIndependentEvaluation) {
+  struct Point {
+    float J, PD, EAR, Z;
+    float KT, KQ, ETA0;
+  };
+  const Point b[] = {
+      {0.25f, 0.62f, 0.41f, 3.0f, 0.168779895f, 0.0174700581f, 0.384402782f},
+      {0.713f, 1.27f, 0.98f, 5.0f, 0.330099523f, 0.0668329448f, 0.560484946f},
+      {1.05f, 1.38f, 0.86f, 7.0f, 0.234528556f, 0.055339627f, 0.708221257f},
+      {0.48f, 0.83f, 0.57f, 4.0f, 0.193777874f, 0.0270516127f, 0.547233105f},
+  };
+  // Gawn: the same geometries, evaluated with three blades.
+  const Point g[] = {
+      {0.25f, 0.62f, 0.41f, 3.0f, 0.165782198f, 0.0188011676f, 0.35084331f},
+      {0.713f, 1.27f, 0.98f, 5.0f, 0.346859396f, 0.0736309811f, 0.534567475f},
+      {1.05f, 1.38f, 0.86f, 7.0f, 0.199795842f, 0.0506198406f, 0.659591496f},
+      {0.48f, 0.83f, 0.57f, 4.0f, 0.193332806f, 0.0272819288f, 0.541367054f},
+  };
+  for (const Point& p : b) {
+    OpenWaterState ow = at(p.J);
+    float Z = p.Z;
+    SERIES_KTKQ(ow, B(), p.PD, p.EAR, Z);
+    EXPECT_EQ(ow.KT, p.KT) << p.J;
+    EXPECT_EQ(ow.KQ, p.KQ) << p.J;
+    EXPECT_EQ(ow.ETA0, p.ETA0) << p.J;
+  }
+  for (const Point& p : g) {
+    OpenWaterState ow = at(p.J);
+    float Z = p.Z;
+    SERIES_KTKQ(ow, Gawn(), p.PD, p.EAR, Z);
+    EXPECT_EQ(ow.KT, p.KT) << p.J;
+    EXPECT_EQ(ow.KQ, p.KQ) << p.J;
+    EXPECT_EQ(ow.ETA0, p.ETA0) << p.J;
+  }
+
+  // With the drag correction of a 7.5 m/s, 110 rpm context (diameter from J);
+  // the powers and the logarithm allow a last-digit difference.
+  const Point bd[] = {
+      {0.25f, 0.62f, 0.41f, 3.0f, 0.167902395f, 0.0162164811f, 0.411965102f},
+      {0.713f, 1.27f, 0.98f, 5.0f, 0.32593596f, 0.0639292225f, 0.578552127f},
+      {1.05f, 1.38f, 0.86f, 7.0f, 0.230009064f, 0.0524389185f, 0.732994318f},
+      {0.48f, 0.83f, 0.57f, 4.0f, 0.192107901f, 0.0252695419f, 0.580776691f},
+  };
+  const Point gd[] = {
+      {0.25f, 0.62f, 0.41f, 3.0f, 0.164061025f, 0.0163423531f, 0.399439484f},
+      {0.713f, 1.27f, 0.98f, 5.0f, 0.343008846f, 0.0709455535f, 0.548642874f},
+      {1.05f, 1.38f, 0.86f, 7.0f, 0.195526242f, 0.0478795208f, 0.682440281f},
+      {0.48f, 0.83f, 0.57f, 4.0f, 0.190887392f, 0.0246723704f, 0.591054738f},
+  };
+  for (const SeriesSettings set : {B(), Gawn()}) {
+    for (int i = 0; i < 4; ++i) {
+      const Point& p = (set.SERIES == 1 ? bd : gd)[i];
+      OpenWaterState ow = at(p.J);
+      ow.ReVa = 7.5f;
+      ow.ReN = 110.0f;
+      float Z = p.Z;
+      SERIES_KTKQ(ow, set, p.PD, p.EAR, Z);
+      EXPECT_NEAR(ow.KT, p.KT, 2e-7f) << set.SERIES << ' ' << p.J;
+      EXPECT_NEAR(ow.KQ, p.KQ, 2e-8f) << set.SERIES << ' ' << p.J;
+      EXPECT_NEAR(ow.ETA0, p.ETA0, 2e-6f) << set.SERIES << ' ' << p.J;
+    }
+  }
+}
+
 TEST(OpenWater, ControllablePitchLossOnThrust) {
   OpenWaterState plain = at(0.6f);
   WAGENINGEN_B_KTKQ(plain, B(), 1.0f, 0.55f, 4.0f);
