@@ -210,6 +210,15 @@ TEST(OptimumSearch, Ktj4WritesDiameterBackAndReportsOnItsOwnOrder) {
   EXPECT_EQ(con[16 + nc],
             " Z = 3. EAR = 0.600 D = " + FORMAT_TO_STRING("(F6.3)", D).substr(0, 6) + " m");
   EXPECT_EQ(con.size(), 18 + nc);
+  // Selected propeller and diameter as worked out independently (90 candidates,
+  // the efficiency compared at 0.001 after truncation).
+  EXPECT_EQ(nc, 90u);
+  EXPECT_EQ(con[10 + nc], " SECILEN PERVANE = 69. PERVANEDIR");
+  EXPECT_EQ(con[12 + nc], " P/D=1.180");
+  EXPECT_EQ(con[13 + nc], " J= 0.950 Kt= 0.147 10Kq= 0.325 eta= 0.685");
+  EXPECT_EQ(con[14 + nc], " Bp=   6.7822 delta= 106.6070");
+  EXPECT_EQ(con[17 + nc], " RPS=  1.583 dev/san RPM=  95.00 TORK=1386.424 kNm Pd=13792.7 kW");
+  EXPECT_EQ(D, 6.98135567f);
 
   const auto son = b.sonLines();
   EXPECT_EQ(son[4], R1);
