@@ -9,6 +9,7 @@
 #include "propeller/open_water.hpp"
 
 #include <cmath>
+#include <limits>
 
 #include "propeller/series_tables.hpp"
 #include "report/format.hpp"
@@ -54,6 +55,16 @@ inline void POLYNOMIAL(const std::array<SeriesTerm, N>& table, const float (&pj)
   }
 }
 
+// Integer part of a blade number (truncation). A typed blade number beyond
+// the integer range is held at the end of the range rather than converted
+// out of range.
+int BLADE_INTEGER(float Z) {
+  if (Z >= 2147483648.0f) return std::numeric_limits<int>::max();
+  if (Z < -2147483648.0f) return std::numeric_limits<int>::min();
+  if (std::isnan(Z)) return 0;
+  return static_cast<int>(Z);
+}
+
 // Blade-section drag correction of one evaluation (KT, KQ, ETA0 at J updated).
 void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
                      float& KT, float& KQ, float& ETA0) {
@@ -64,7 +75,7 @@ void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EA
   float TC = 0.0225f;
   float CD = 0.7f;
   if (series == Series::WageningenB) {
-    Zi = static_cast<int>(Z);
+    Zi = BLADE_INTEGER(Z);
     const float k = (Zi == 3) ? 2.1475f : 2.073f;
     const float c = ((EAR * Dc) * k) / Z;
     const float t = (0.0185f - 0.00125f * Z) * Dc;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "propeller/open_water.hpp"
@@ -196,8 +197,8 @@ TEST(OpenWater, GawnOverwritesBladeNumber) {
 
 // Expected drag correction of a B-series propeller: the chord constant and
 // the integer blade number used for the section.
-void expect_b_correction(float Z, int Zi, float k) {
-  const float D = 6.0f, PD = 0.9f, EAR = 0.6f, J = 0.55f;
+void expect_b_correction(float Z, int Zi, float k, float D = 6.0f, float EAR = 0.6f) {
+  const float PD = 0.9f, J = 0.55f;
   OpenWaterState ow = at(J);
   ow.ReD = D;
   ow.ReVa = 7.0f;
@@ -212,6 +213,7 @@ void expect_b_correction(float Z, int Zi, float k) {
   KTKQ_REYNOLDS_CORRECTION(D, PD, Zi, t / c, c / D, 0.24f / D, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT,
                            DKQ);
   EXPECT_NE(DKT, 0.0f);
+  EXPECT_TRUE(std::isfinite(ow.KT));
   EXPECT_EQ(ow.KT, plain.KT - DKT);
   EXPECT_EQ(ow.KQ, plain.KQ - DKQ);
   EXPECT_EQ(ow.ETA0, ((ow.KT / ow.KQ) * J) / 6.2831855f);
@@ -221,6 +223,19 @@ TEST(DragCorrection, ChordConstantByTruncatedBladeNumber) {
   expect_b_correction(3.0f, 3, 2.1475f);
   expect_b_correction(2.99f, 2, 2.073f);
   expect_b_correction(4.0f, 4, 2.073f);
+}
+
+// A blade number typed far beyond the integer range (the dialogue reads it as
+// a real): the section's integer blade number is held at the end of the range
+// instead of an out-of-range conversion. (A huge disc keeps the numbers finite.)
+TEST(DragCorrection, BladeNumberBeyondTheIntegerRange) {
+  expect_b_correction(3.0e9f, std::numeric_limits<int>::max(), 2.073f, 5000.0f, 1.0f);
+  OpenWaterState ow = at(0.6f);
+  ow.ReVa = 7.5f;
+  ow.ReN = 110.0f;
+  float Z = -3.0e9f;
+  SERIES_KTKQ(ow, B(), 1.0f, 0.55f, Z);  // completes; the values are of no use
+  EXPECT_EQ(Z, -3.0e9f);
 }
 
 TEST(DragCorrection, ContextSwitch) {
