@@ -1,6 +1,7 @@
 // Open-water characteristics of the settled propeller and its propulsion
 // characteristics at every speed of the speed list (minimum service).
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "driver/stop.hpp"
@@ -90,6 +91,16 @@ int DISTINCT_POINTS(const OpenWaterTable& tab) {
   return count;
 }
 
+// NPROP times the rounded power of one propeller; a product no integer field
+// could hold comes back as the too-large value of NEAREST_INTEGER.
+long long TIMES_PROPELLERS(int NPROP, long long one) {
+  constexpr long long TOO_LARGE = 1000000000000000LL;
+  if (one >= TOO_LARGE || one <= -TOO_LARGE) return TOO_LARGE;
+  const long long n = NPROP;
+  if (n != 0 && std::llabs(one) > TOO_LARGE / std::llabs(n)) return TOO_LARGE;
+  return n * one;
+}
+
 struct ServiceInput {
   int NV;
   const float* VS;
@@ -150,7 +161,7 @@ void SERVICE_PASS(std::ostream& unit, const OpenWaterTable& tab, const ServiceIn
     const float ETAH = (1.0f - t) / (1.0f - w);
     const float ETAD = ETAH * ETARi * ETA0i;
     const float P = s.PE[i] / static_cast<float>(s.NPROP) / ETAD;
-    const long long PB = static_cast<long long>(s.NPROP) * NEAREST_INTEGER(P / s.ETATR);
+    const long long PB = TIMES_PROPELLERS(s.NPROP, NEAREST_INTEGER(P / s.ETATR));
     WRITE_FORMATTED(unit,
                     "(' |',F7.3,' |',I7,' |',F5.3,' |',F5.3,' |',F5.3,' |',F5.3,"
                     "' |',F5.3,' |',F5.3,' |',I7,' |',F6.1,' |')",

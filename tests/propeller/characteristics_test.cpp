@@ -314,6 +314,17 @@ TEST(PropulsionCharacteristics, PowerColumnsRoundHalvesAwayFromZero) {
   }
 }
 
+// A transmission efficiency of zero makes every engine power infinite; with
+// many propellers the product with the propeller count must not overflow.
+TEST(PropulsionCharacteristics, EnginePowerBeyondAnyFieldPrintsAsterisks) {
+  Case c;
+  c.ETATR = 0.0f;
+  c.NPROP = 10000;
+  const auto rows = service_rows(run_case(c).son);
+  ASSERT_EQ(rows.size(), 5u);
+  for (const auto& row : rows) EXPECT_EQ(fields(row)[9], "******* ") << row;
+}
+
 TEST(PropulsionCharacteristics, GawnSeriesTitleAndThreeBlades) {
   Case c;
   c.SERIES = 2;
