@@ -30,14 +30,16 @@ float READ_ANSWER(Run& run, const char* what) {
   return *value;
 }
 
-// The E/H answer: the first character of the next line (blank for an empty line).
+// The E/H answer: the first character typed on the next line, blanks before
+// it skipped, so "  e" is a yes (a blank for an empty line).
 char READ_YES_NO(Run& run) {
   std::string line;
   if (!std::getline(run.in, line)) {
     WRITE_FORMATTED(run.con, "(/4X,'CEVAP OKUNAMADI - (E / H) SECIMI BEKLENIYORDU - STOP')");
     STOP(EXIT_BAD_INPUT);
   }
-  return line.empty() ? ' ' : line[0];
+  const std::size_t first = line.find_first_not_of(" \t");
+  return first == std::string::npos ? ' ' : line[first];
 }
 
 void HEADING(std::ostream& son) {

@@ -246,16 +246,17 @@ TEST(BadInput, AreaRatioTypedWithBlanksAfterE) {
   expect_same_run(lower, typed);
 }
 
-// The E/H answer is one character read from the start of the line: "  e  "
-// starts with a blank, which keeps Keller's area ratio like "H"; the area
-// ratio typed on the next line is then no answer and goes to a later pause.
-TEST(BadInput, EAnswerWithLeadingBlanksKeepsKellersRatio) {
+// The E/H answer typed with blanks around it counts like the letter alone.
+TEST(BadInput, EAnswerWithBlanksAroundIt) {
   const RunOutcome spaced_e = run(plain_file(), " 0.604 \n 4\n  e  \n 0.7 \n\n\n");
-  const RunOutcome h = run(plain_file(), "0.604\n4\nH\n\n\n");
-  EXPECT_EQ(spaced_e.status, h.status);
-  EXPECT_EQ(spaced_e.results, h.results);
-  EXPECT_EQ(spaced_e.console.find("PERVANE DUZLENMIS ACININ ALANI ORANINI GIRIN"),
+  const RunOutcome e = run(plain_file(), "0.604\n4\nE\n0.7\n\n\n");
+  EXPECT_EQ(spaced_e.status, e.status);
+  EXPECT_EQ(spaced_e.results, e.results);
+  EXPECT_NE(spaced_e.console.find("PERVANE DUZLENMIS ACININ ALANI ORANINI GIRIN"),
             std::string::npos);
+  const RunOutcome spaced_h = run(plain_file(), "0.604\n4\n\tH \n\n\n");
+  const RunOutcome h = run(plain_file(), "0.604\n4\nH\n\n\n");
+  EXPECT_EQ(spaced_h.results, h.results);
 }
 
 TEST(BadInput, AnswersThatAreNoNumbersEndTheRunWithAMessage) {
