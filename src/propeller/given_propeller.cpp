@@ -6,6 +6,7 @@
 
 #include "driver/stop.hpp"
 #include "propeller/propeller_routines.hpp"
+#include "propeller/report_lines.hpp"
 #include "report/format.hpp"
 
 namespace vdk {
@@ -13,18 +14,6 @@ namespace vdk {
 namespace {
 
 constexpr int PD_STEPS = 9000;  // P/D from 0.5 in steps of 0.0001
-
-template <class... Args>
-void BOTH(PropellerContext& ctx, std::string_view fmt, const Args&... items) {
-  WRITE_FORMATTED(ctx.con, fmt, items...);
-  WRITE_FORMATTED(ctx.son, fmt, items...);
-}
-
-void CP_LINES(PropellerContext& ctx) {
-  if (!IS_CP_PROPELLER(ctx.set)) return;
-  WRITE_FORMATTED(ctx.con, "(' HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR')");
-  WRITE_FORMATTED(ctx.son, "(' (HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR)    '/)");
-}
 
 // Thrust (N), torque (N m) and delivered power (kW) at n revolutions per second.
 struct Loads {
@@ -110,8 +99,8 @@ void GIVEN_PROPELLER(PropellerContext& ctx, float PD, float N, float D, float Va
   const float Q = TORQUE(D, ow.KQ, n, RHO);
   const float Tp = THRUST(D, ow.KT, n, RHO);
   const float Pd = POWER(Q, n);
-  const float delta = 101.2658f / J;
-  const float Bp = 33.06746f * powf(ow.KQ / ((((J * J) * J) * J) * J), 0.5f);
+  const float delta = DELTA_OF(J);
+  const float Bp = BP_OF(ow.KQ, J);
 
   BOTH(ctx, "(/,' BELIRLENEN PERVANE KULLANILMISTIR.')");
   CP_LINES(ctx);

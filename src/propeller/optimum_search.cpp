@@ -11,6 +11,7 @@
 
 #include "driver/stop.hpp"
 #include "propeller/propeller_routines.hpp"
+#include "propeller/report_lines.hpp"
 #include "report/format.hpp"
 
 namespace vdk {
@@ -60,26 +61,6 @@ struct Selected {
 float LOADING(Loading kind, float KT, float J) {
   if (kind == Loading::KTJ2) return KT / (J * J);
   return KT / (((J * J) * J) * J);
-}
-
-// Power and advance coefficients of the Bp-delta design charts.
-float BP_OF(float KQ, float J) {
-  return 33.06746f * powf(KQ / ((((J * J) * J) * J) * J), 0.5f);
-}
-float DELTA_OF(float J) {
-  return 101.2658f / J;
-}
-
-template <class... Args>
-void BOTH(PropellerContext& ctx, std::string_view fmt, const Args&... items) {
-  WRITE_FORMATTED(ctx.con, fmt, items...);
-  WRITE_FORMATTED(ctx.son, fmt, items...);
-}
-
-void CP_LINES(PropellerContext& ctx) {
-  if (!IS_CP_PROPELLER(ctx.set)) return;
-  WRITE_FORMATTED(ctx.con, "(' HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR')");
-  WRITE_FORMATTED(ctx.son, "(' (HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR)    '/)");
 }
 
 // Table head, the sweep over P/D and J, the candidate rows, the closing rules
