@@ -82,6 +82,13 @@ class DataReader {
     for (int k = 0; k < n; ++k) comment();
   }
 
+  // A group: its comment lines, then a list-directed read on a fresh line.
+  void start(int g, int ncomments) {
+    group(g);
+    comments(ncomments);
+    begin_values();
+  }
+
   // Starts a list-directed read on a fresh line.
   void begin_values() {
     tokens_.clear();
@@ -243,25 +250,19 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
                     std::string_view file_name) {
   DataReader r(data, echo, con, file_name);
   auto one = [&](int g, int ncomments, float& v, std::string_view name) {
-    r.group(g);
-    r.comments(ncomments);
-    r.begin_values();
+    r.start(g, ncomments);
     v = r.real(name);
     WRITE_FORMATTED(echo, "(F8.3)", v);
   };
   auto two = [&](int g, int ncomments, float& a, std::string_view na, float& b,
                  std::string_view nb) {
-    r.group(g);
-    r.comments(ncomments);
-    r.begin_values();
+    r.start(g, ncomments);
     a = r.real(na);
     b = r.real(nb);
     WRITE_FORMATTED(echo, "(2F8.3)", a, b);
   };
 
-  r.group(1);
-  r.comments(13);
-  r.begin_values();
+  r.start(1, 13);
   s.RHO = r.real("RHO");
   s.GRAV = r.real("GRAV");
   WRITE_FORMATTED(echo, "(F7.2,2X,F7.4)", s.RHO, s.GRAV);
@@ -270,9 +271,7 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
   one(3, 1, s.Lbp, "Lbp");
   one(4, 1, s.B, "B");
   two(5, 1, s.Tf, "Tf", s.Ta, "Ta");
-  r.group(6);
-  r.comments(1);
-  r.begin_values();
+  r.start(6, 1);
   s.V = r.real("V");
   WRITE_FORMATTED(echo, "(F10.3)", s.V);
   one(7, 1, s.LCB, "LCB");
@@ -286,9 +285,7 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
   two(15, 3, s.ModelScale, "ModelScale", s.ModelWaterTemp, "ModelWaterTemp");
   two(16, 3, s.DepthFP, "DepthFP", s.ONYUZ, "ONYUZ");
 
-  r.group(17);
-  r.comments(1);
-  r.begin_values();
+  r.start(17, 1);
   s.NSPEED = r.integer("NSPEED");
   if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
     r.fail("HIZ SAYISI NSPEED = " + std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
@@ -321,9 +318,7 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
     if (std::fabs(given) > 0.001f) s.OnePlusK2(i) = given;
   }
 
-  r.group(31);
-  r.comments(3);
-  r.begin_values();
+  r.start(31, 3);
   s.NBT = r.integer("NBT");
   s.DBT = r.real("DBT");
   WRITE_FORMATTED(echo, "(I4,2X,F8.3)", s.NBT, s.DBT);
@@ -340,9 +335,7 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
 
   one(36, 2, s.CPPropeller, "CPPropeller");
 
-  r.group(37);
-  r.comments(4);
-  r.begin_values();
+  r.start(37, 4);
   s.NPROP = r.integer("NPROP");
   s.SERIES = r.integer("SERIES");
   s.IPOD = r.integer("IPOD");
@@ -352,24 +345,18 @@ void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, S
   one(39, 1, s.SeaMargin, "SeaMargin");
   one(40, 1, s.etas, "etas");
 
-  r.group(41);
-  r.comments(6);
-  r.begin_values();
+  r.start(41, 6);
   s.FFDF = r.real("FFDF");
   s.CFw = r.real("CFw");
   s.CFt = r.real("CFt");
   s.CFetaR = r.real("CFetaR");
   WRITE_FORMATTED(echo, "(4F8.3)", s.FFDF, s.CFw, s.CFt, s.CFetaR);
 
-  r.group(42);
-  r.comments(3);
-  r.begin_values();
+  r.start(42, 3);
   s.Roughness = r.real("Roughness");
   WRITE_FORMATTED(echo, "(F8.1,A)", s.Roughness, " Micron");
 
-  r.group(43);
-  r.comments(8);
-  r.begin_values();
+  r.start(43, 8);
   s.NCORR = r.integer("NCORR");
   if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
     r.fail("DUZELTME FAKTORU SAYISI NCORR = " + std::to_string(s.NCORR) +
