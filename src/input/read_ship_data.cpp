@@ -401,6 +401,10 @@ void VALIDATE_SHIP_DATA(const ShipRecord& s, std::ostream& con) {
     if (s.SERIES != 1 && s.SERIES != 2)
       refuse(con, "SERI SECIMI SERIES = " + std::to_string(s.SERIES) +
                       " 1 (WAGENINGEN B) VEYA 2 (GAWN) OLMALI");
+    // The power chain divides by both.
+    if (!(s.MCR > 0.0f)) refuse(con, "MAKINA YUKU MCR = " + show(s.MCR) + " SIFIRDAN BUYUK OLMALI");
+    if (!(s.etas > 0.0f))
+      refuse(con, "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI");
     auto usable = [](float x) { return std::fabs(x) < 0.001f || x > 0.1f; };
     if (!usable(s.D))
       refuse(con, "PERVANE CAPI D = " + show(s.D) +

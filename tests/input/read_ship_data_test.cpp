@@ -250,6 +250,8 @@ TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
   refused([](ShipRecord& s) { s.SERIES = 3; }, "SERIES = 3");
   refused([](ShipRecord& s) { s.D = 0.05f; }, "D = 0.0500");
   refused([](ShipRecord& s) { s.N = -120; }, "N = -120.0000");
+  refused([](ShipRecord& s) { s.MCR = 0; }, "MCR = 0.0000 SIFIRDAN BUYUK OLMALI");
+  refused([](ShipRecord& s) { s.etas = -0.98f; }, "etas = -0.9800 SIFIRDAN BUYUK OLMALI");
   // A resistance-only ship needs no propeller data.
   refused(
       [](ShipRecord& s) {
@@ -257,6 +259,8 @@ TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
         s.N = 0;
         s.NPROP = 0;
         s.SERIES = 0;
+        s.MCR = 0;
+        s.etas = 0;
       },
       "");
 }
