@@ -126,14 +126,11 @@ void POWER_CHAIN(Run& run) {
   SpeedTable& sp = run.sp;
   for (int i = 1; i <= ship.NSPEED; ++i) {
     const float CV = VISCOUS_COEFFICIENT(sp.RVArr(i), ship.RHO, ship.S, ship.Vs(i));
-    float t = 0, w = 0, etaR = 0;
-    HOLTROP_PROPULSION_FACTORS(ship.Lwl, ship.B, ship.Ta, ship.Tf, run.res.CBlwl, ship.Cm,
-                               run.res.CWPlwl, ship.S, run.res.lcb, ship.Cstern, D, pr.PD, p.EAR,
-                               ship.NPROP, CV, t, w, etaR, ship.IPOD);
-    sp.WFT(i) = w * ship.CFw;
-    sp.ThDF(i) = t * ship.CFt;
-    sp.ETAR(i) = ship.CFetaR * etaR;
-    p.etaR = etaR;
+    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, D, pr.PD, p.EAR, CV);
+    sp.WFT(i) = f.w;
+    sp.ThDF(i) = f.t;
+    sp.ETAR(i) = f.etaR;
+    p.etaR = f.etaR_raw;
   }
 
   PropellerContext ctx{run.con, run.son, run.series(), ow, pr};

@@ -200,13 +200,10 @@ void TRIAL_PROPELLER(Run& run) {
 
   if (run.pr.PD > 0.01f) {
     const float CV = VISCOUS_COEFFICIENT(run.sp.RVArr(p.ITR), ship.RHO, ship.S, ship.Vtrial);
-    float t = 0, w = 0, etaR = 0;
-    HOLTROP_PROPULSION_FACTORS(ship.Lwl, ship.B, ship.Ta, ship.Tf, run.res.CBlwl, ship.Cm,
-                               run.res.CWPlwl, ship.S, run.res.lcb, ship.Cstern, ship.D, run.pr.PD,
-                               p.EAR, ship.NPROP, CV, t, w, etaR, ship.IPOD);
-    p.w = w * ship.CFw;
-    p.t = t * ship.CFt;
-    p.etaR = ship.CFetaR * etaR;
+    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, ship.D, run.pr.PD, p.EAR, CV);
+    p.w = f.w;
+    p.t = f.t;
+    p.etaR = f.etaR;
   }
 
   p.etadc = ((1.0f - p.t) / (1.0f - p.w)) * run.pr.ETA0 * p.etaR;

@@ -15,6 +15,15 @@ void HOLTROP_PROPULSION_FACTORS(float L, float B, float TA, float TF, float CB, 
                                 float S, float LCBP, float CSTERN, float DP, float PD, float EAR,
                                 int NPROP, float CV, float& t, float& w, float& etaR, int IPOD);
 
+// Holtrop's factors of the run's hull for a propeller of diameter DP, pitch
+// ratio PD and area ratio EAR at the viscous coefficient CV: the raw values
+// and the values after the input correction factors CFw, CFt and CFetaR.
+struct ShipFactors {
+  float w = 0, t = 0, etaR = 0;  // corrected
+  float etaR_raw = 0;            // before CFetaR
+};
+ShipFactors SHIP_PROPULSION_FACTORS(const Run& run, float DP, float PD, float EAR, float CV);
+
 // Viscous resistance coefficient at speed V (knots) from the viscous
 // resistance RV (kN): RV*1000 / (0.5*RHO*S*(0.5144 V)^2).
 float VISCOUS_COEFFICIENT(float RV, float RHO, float S, float V);

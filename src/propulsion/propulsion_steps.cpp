@@ -70,14 +70,26 @@ bool PROPULSION_PREREQUISITES(Run& run) {
   res.CV = VISCOUS_COEFFICIENT(run.sp.RVArr(prop.ITR), ship.RHO, ship.S, ship.Vtrial);
 
   // First estimate with an assumed propeller: D = Ta/2, P/D 0.85, AE/A0 0.65.
-  const float DP = ship.Ta / 2.0f;
-  HOLTROP_PROPULSION_FACTORS(ship.Lwl, ship.B, ship.Ta, ship.Tf, res.CBlwl, ship.Cm, res.CWPlwl,
-                             ship.S, res.lcb, ship.Cstern, DP, 0.85f, 0.65f, ship.NPROP, res.CV,
-                             prop.t, prop.w, prop.etaR, ship.IPOD);
-  prop.w = prop.w * ship.CFw;
-  prop.t = prop.t * ship.CFt;
-  prop.etaR = ship.CFetaR * prop.etaR;
+  const ShipFactors f = SHIP_PROPULSION_FACTORS(run, ship.Ta / 2.0f, 0.85f, 0.65f, res.CV);
+  prop.w = f.w;
+  prop.t = f.t;
+  prop.etaR = f.etaR;
   return true;
+}
+
+ShipFactors SHIP_PROPULSION_FACTORS(const Run& run, float DP, float PD, float EAR, float CV) {
+  const ShipRecord& ship = run.ship;
+  const ResistanceState& res = run.res;
+  float t = 0, w = 0, etaR = 0;
+  HOLTROP_PROPULSION_FACTORS(ship.Lwl, ship.B, ship.Ta, ship.Tf, res.CBlwl, ship.Cm, res.CWPlwl,
+                             ship.S, res.lcb, ship.Cstern, DP, PD, EAR, ship.NPROP, CV, t, w, etaR,
+                             ship.IPOD);
+  ShipFactors f;
+  f.w = w * ship.CFw;
+  f.t = t * ship.CFt;
+  f.etaR = ship.CFetaR * etaR;
+  f.etaR_raw = etaR;
+  return f;
 }
 
 }  // namespace vdk
