@@ -13,15 +13,11 @@
 
 namespace vdk::test {
 
-struct TrialRun {
-  std::istringstream in;
-  std::ostringstream con, son;
-  Run run;
+struct TrialRun : MemoryRun {
   int status = -1;  // stop status; -1 while no stop happened
   bool paused = false;
 
-  explicit TrialRun(const std::string& answers, int PropCase = 1)
-      : in(answers), run{in, con, son, {}, {}, {}, {}, {}, {}, {}} {
+  explicit TrialRun(const std::string& answers, int PropCase = 1) : MemoryRun(answers) {
     ShipRecord& s = run.ship;
     s = worked_example().ship;
     s.Hsd = 6.8f;    // 0.32 Ta above the base line
@@ -48,13 +44,10 @@ struct TrialRun {
     if (s.D < 0.05f) s.D = s.Ta / 2.0f;
     run.prop.ITR = 5;
     const float CV = VISCOUS_COEFFICIENT(run.sp.RVArr(5), s.RHO, s.S, s.Vtrial);
-    float t = 0, w = 0, etaR = 0;
-    HOLTROP_PROPULSION_FACTORS(s.Lwl, s.B, s.Ta, s.Tf, run.res.CBlwl, s.Cm, run.res.CWPlwl, s.S,
-                               run.res.lcb, s.Cstern, s.Ta / 2.0f, 0.85f, 0.65f, s.NPROP, CV, t, w,
-                               etaR, s.IPOD);
-    run.prop.w = w * s.CFw;
-    run.prop.t = t * s.CFt;
-    run.prop.etaR = s.CFetaR * etaR;
+    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, s.Ta / 2.0f, 0.85f, 0.65f, CV);
+    run.prop.w = f.w;
+    run.prop.t = f.t;
+    run.prop.etaR = f.etaR;
   }
 
   // Runs a step, catching the stop as the run sequence would.

@@ -15,12 +15,8 @@ using test::split_lines;
 
 // A propulsion run after the resistance loop: five speeds 21..25 knots,
 // trial 23 knots, D = 6.5 m given.
-struct Fixture {
-  std::istringstream in;
-  std::ostringstream con, son;
-  Run run{in, con, son, {}, {}, {}, {}, {}, {}, {}};
-
-  Fixture() {
+struct Fixture : test::MemoryRun {
+  Fixture() : MemoryRun("") {
     ShipRecord& s = run.ship;
     s.RHO = 1025;
     s.Lwl = 205;

@@ -30,31 +30,4 @@ inline ShipRecord worked_example_ship() {
   return s;
 }
 
-struct MemoryRun {
-  std::istringstream in;
-  std::ostringstream con;
-  std::ostringstream son;
-  Run run{in, con, son, {}, {}, {}, {}, {}, {}, {}};
-
-  explicit MemoryRun(const ShipRecord& ship, std::string answers = "\n\n\n") : in(answers) {
-    run.ship = ship;
-  }
-
-  static std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream is(text);
-    std::string l;
-    while (std::getline(is, l)) out.push_back(l);
-    return out;
-  }
-  std::vector<std::string> son_lines() const { return lines(son.str()); }
-  std::vector<std::string> con_lines() const { return lines(con.str()); }
-  // Results-file text written since the last call.
-  std::string take_son() {
-    std::string t = son.str();
-    son.str("");
-    return t;
-  }
-};
-
 }  // namespace vdk::test

@@ -18,13 +18,11 @@ using test::split_lines;
 using test::TempDir;
 
 // A ship with two speeds, as the resistance tables leave it.
-struct Section {
+struct Section : test::MemoryRun {
   TempDir dir;
-  std::istringstream in;
-  std::ostringstream con, son;
-  Run run{in, con, son, dir.path, {}, {}, {}, {}, {}, {}};
 
-  explicit Section(float ModelScale, float ModelWaterTemp = 20.0f) {
+  explicit Section(float ModelScale, float ModelWaterTemp = 20.0f) : MemoryRun("") {
+    run.dir = dir.path;
     ShipRecord& s = run.ship;
     s.GRAV = 9.81f;
     s.Lwl = 120.0f;
