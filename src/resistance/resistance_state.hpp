@@ -27,9 +27,8 @@ struct ResistanceState {
   float AFRONT = 0, CAA = 0;
 
   // Wave, bulb, transom, bow thruster
-  bool IEEstimated = false;  // entrance angle estimate made (first speed)
   float IE_est = 0;
-  float C1 = 0, C2 = 0, C3 = 0, C4 = 0, C5 = 0, C6 = 0, C7 = 0, C15 = 0, C16 = 0, C17 = 0;
+  float C1 = 0, C2 = 0, C3 = 0, C4 = 0, C5 = 0, C6 = 0, C15 = 0, C17 = 0;
   float M1 = 0, M2 = 0, M3 = 0, M4 = 0, LAMDA = 0;
   float Rw = 0, Rbulb = 0, Rayna = 0, Rbot = 0, CW = 0;
 

@@ -48,7 +48,6 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
   r.IE_est = 125.67f * s.B / s.Lwl - 162.25f * CP2 + 234.32f * CP3 + 0.1551f * (lt * lt * lt);
   if (s.IE < 1.0f) {
     s.IE = r.IE_est;
-    r.IEEstimated = true;
   }
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
                   LABEL80("TAHMINI SU HATTI YARIM GIRIS ACISI > IE"), r.IE_est);
