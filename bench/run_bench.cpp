@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "driver/run_sequence.hpp"
+#include "app/run_sequence.hpp"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);

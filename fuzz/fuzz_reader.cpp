@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

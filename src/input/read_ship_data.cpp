@@ -6,8 +6,8 @@
 #include <sstream>
 #include <vector>
 
-#include "driver/stop.hpp"
-#include "report/format.hpp"
+#include "core/stop.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

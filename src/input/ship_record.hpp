@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "input/arrays.hpp"
+#include "core/arrays.hpp"
 
 namespace vdk {
 

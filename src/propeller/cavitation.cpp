@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 
 namespace vdk {
 

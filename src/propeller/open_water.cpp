@@ -12,7 +12,7 @@
 #include <limits>
 
 #include "propeller/series_tables.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
 #include "propeller/report_lines.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

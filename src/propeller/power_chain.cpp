@@ -6,8 +6,8 @@
 #include "propeller/propeller_routines.hpp"
 #include "propeller/trial.hpp"
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 
 namespace vdk {
 

@@ -2,7 +2,7 @@
 // optimum search.
 #pragma once
 
-#include "input/arrays.hpp"
+#include "core/arrays.hpp"
 
 namespace vdk {
 

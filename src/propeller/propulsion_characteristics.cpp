@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 
 namespace vdk {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "propeller/propeller_routines.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

@@ -2,7 +2,7 @@
 // cavitation checks, and the power chain with the selected-propeller report.
 #pragma once
 
-#include "driver/run_state.hpp"
+#include "run/run_state.hpp"
 
 namespace vdk {
 

@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
 #include "propeller/cavitation.hpp"
 #include "propeller/propeller_routines.hpp"
 #include "propeller/trial.hpp"
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 
 namespace vdk {
 

@@ -5,7 +5,7 @@
 // D/L = 0.04 come out exactly (c = 94.2, w2 = 0); w and t are returned as
 // float.
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

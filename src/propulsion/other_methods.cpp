@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

@@ -3,9 +3,9 @@
 // the first Holtrop estimate at the trial speed.
 #include <cmath>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

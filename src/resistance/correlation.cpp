@@ -2,7 +2,7 @@
 // one speed; the end of its speed block.
 #include <cmath>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {

@@ -1,7 +1,7 @@
 // Frictional, appendage and wind resistance of one speed.
 #include <cmath>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {

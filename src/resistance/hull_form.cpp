@@ -2,8 +2,8 @@
 // of run, wetted surface and the bare-hull form factors.
 #include <cmath>
 
-#include "driver/stop.hpp"
-#include "report/format.hpp"
+#include "core/stop.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {

@@ -1,7 +1,7 @@
 // Input summary of the resistance calculation and the output heading.
 #include <cmath>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/run_state.hpp"
+#include "run/run_state.hpp"
 
 namespace vdk {
 

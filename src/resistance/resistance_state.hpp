@@ -2,7 +2,7 @@
 // speed loop the per-speed fields hold the values of the last speed.
 #pragma once
 
-#include "input/arrays.hpp"
+#include "core/arrays.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk {

@@ -1,9 +1,9 @@
 // Resistance summary tables and the wave-resistance correction.
 #include <cmath>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
-#include "water/table_interpolation.hpp"
+#include "core/table_interpolation.hpp"
 
 namespace vdk {
 

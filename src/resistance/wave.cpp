@@ -2,8 +2,8 @@
 // bulbous bow, the immersed transom and bow-thruster tunnel openings.
 #include <cmath>
 
-#include "driver/stop.hpp"
-#include "report/format.hpp"
+#include "core/stop.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {

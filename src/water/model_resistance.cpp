@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 #include "water/water.hpp"
 
 namespace vdk {

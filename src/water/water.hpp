@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "driver/run_state.hpp"
+#include "run/run_state.hpp"
 
 namespace vdk {
 

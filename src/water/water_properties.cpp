@@ -2,9 +2,9 @@
 // (ITTC 1963 densities and viscosities), read off their tables by spline.
 #include <array>
 
-#include "driver/stop.hpp"
-#include "report/format.hpp"
-#include "water/table_interpolation.hpp"
+#include "core/stop.hpp"
+#include "format/format.hpp"
+#include "core/table_interpolation.hpp"
 #include "water/water.hpp"
 
 namespace vdk {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <system_error>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "water/water.hpp"
 
 namespace vdk {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

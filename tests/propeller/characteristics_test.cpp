@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
 #include "support/test_support.hpp"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

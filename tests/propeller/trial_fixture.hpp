@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "driver/run_state.hpp"
-#include "driver/stop.hpp"
+#include "run/run_state.hpp"
+#include "core/stop.hpp"
 #include "propulsion/propulsion.hpp"
 #include "support/test_support.hpp"
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "propulsion/propulsion.hpp"
 #include "support/test_support.hpp"
 

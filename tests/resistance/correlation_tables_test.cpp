@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 #include "resistance_fixture.hpp"
 

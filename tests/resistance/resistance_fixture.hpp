@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_state.hpp"
-#include "driver/stop.hpp"
+#include "run/run_state.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk::test {

@@ -1,6 +1,6 @@
 #include <sstream>
 
-#include "driver/run_sequence.hpp"
+#include "app/run_sequence.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk::test {

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk::test {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/run_state.hpp"
+#include "run/run_state.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk::test {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 #include "water/water.hpp"
 

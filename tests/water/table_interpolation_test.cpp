@@ -1,6 +1,6 @@
 // Table interpolation: parabola and not-a-knot spline, extension, plateaus,
 // degenerate tables.
-#include "water/table_interpolation.hpp"
+#include "core/table_interpolation.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 
 namespace vdk {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 #include <gtest/gtest.h>
 

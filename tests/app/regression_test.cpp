@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_sequence.hpp"
+#include "app/run_sequence.hpp"
 #include "support/test_support.hpp"
 
 #ifndef VDK_SOURCE_DIR

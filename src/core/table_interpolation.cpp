@@ -1,12 +1,12 @@
 // Reading a value off a curve given by points: three-point parabola or
 // not-a-knot cubic spline, straight-line extension outside the table.
-#include "water/table_interpolation.hpp"
+#include "core/table_interpolation.hpp"
 
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 
 namespace vdk {
 

@@ -1,4 +1,4 @@
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

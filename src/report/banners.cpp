@@ -1,6 +1,6 @@
-#include "driver/banners.hpp"
+#include "report/banners.hpp"
 
-#include "report/format.hpp"
+#include "format/format.hpp"
 
 namespace vdk {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/stop.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 #include "water/water.hpp"
 

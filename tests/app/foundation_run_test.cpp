@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "driver/run_sequence.hpp"
-#include "driver/stop.hpp"
+#include "app/run_sequence.hpp"
+#include "core/stop.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

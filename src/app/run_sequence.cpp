@@ -1,14 +1,14 @@
-#include "driver/run_sequence.hpp"
+#include "app/run_sequence.hpp"
 
 #include <fstream>
 
-#include "driver/banners.hpp"
-#include "driver/run_state.hpp"
-#include "driver/stop.hpp"
+#include "report/banners.hpp"
+#include "run/run_state.hpp"
+#include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
 #include "propeller/trial.hpp"
 #include "propulsion/propulsion.hpp"
-#include "report/format.hpp"
+#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 #include "water/water.hpp"
 

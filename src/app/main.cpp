@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "driver/run_sequence.hpp"
+#include "app/run_sequence.hpp"
 
 int main() {
   std::ios::sync_with_stdio(false);
