@@ -19,6 +19,18 @@ constexpr int EXIT_BAD_INPUT = 1;   // input that cannot be used
 constexpr int EXIT_CALC_STOP = 2;   // a calculation stop
 constexpr int EXIT_EFFICIENCY = 3;  // assumed and computed efficiency differ
 
+constexpr int EXIT_INTERNAL = 4;    // an internal error of the program
+
+// A stop met by a computation, returned as a value with what was computed so
+// far. The values its message shows are fields of the result record that
+// carries it; the writer of that record prints the message lines.
+struct Stop {
+  int status = EXIT_RUN_END;
+  bool pause = false;  // make a pause before the stop line
+  std::string prompt;  // pause prompt; empty = the standard prompt
+  std::string reason;  // short English identifier, e.g. "prismatic coefficient above 0.999"
+};
+
 struct StopRequest {
   int status = EXIT_RUN_END;
   bool pause = false;  // make a pause before the stop
