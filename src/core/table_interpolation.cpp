@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/stop.hpp"
 
 namespace vdk {
 
@@ -89,7 +88,7 @@ void BUILD_SPLINE(SplineWork& w, int N) {
 
 }  // namespace
 
-void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float& YY, int /*NDIM*/,
+bool TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float& YY, int /*NDIM*/,
                          int MODE) {
   // Points are 1-based below: x(i) = X(i), y(i) = Y(i).
   auto x = [X](int i) { return X[i - 1]; };
@@ -122,11 +121,11 @@ void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float&
 
   if (NR == 0) {
     YY = std::numeric_limits<float>::quiet_NaN();
-    return;
+    return true;
   }
   if (NR == 1) {
     YY = y(1);
-    return;
+    return true;
   }
 
   // Straight-line extension below and above the table.
@@ -135,25 +134,25 @@ void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float&
     const int b = first[1];
     const float slope = (y(b) - y(a)) / (x(b) - x(a));
     YY = y(b) - (x(b) - XX) * slope;
-    return;
+    return true;
   }
   if (XX > x(prev1)) {
     const int a = prev2;  // reduced NR-1
     const int b = prev1;  // reduced NR
     const float slope = (y(a) - y(b)) / (x(a) - x(b));
     YY = y(a) - (x(a) - XX) * slope;
-    return;
+    return true;
   }
   if (I == 0) {
     // Only an argument that is not a number falls in no interval.
     YY = std::numeric_limits<float>::quiet_NaN();
-    return;
+    return true;
   }
 
   // Flat interval: ordinates closer than the absolute tolerance.
   if (std::fabs(y(atI[1]) - y(atI[2])) < 1.0E-5f) {
     YY = y(atI[1]);
-    return;
+    return true;
   }
 
   if (MODE != 3) {
@@ -162,7 +161,7 @@ void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float&
       const int a = first[0];
       const int b = first[1];
       YY = y(a) + (XX - x(a)) * (y(b) - y(a)) / (x(b) - x(a));
-      return;
+      return true;
     }
     // Parabola through the three stencil points, about the middle one.
     int km1 = atI[0];
@@ -186,13 +185,11 @@ void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float&
     const float c = d1sq < 1.0E-6f ? 0.0f : ((y1 - y0) - b * d1) / d1sq;
     const float h = XX - x0;
     YY = c * (h * h) + b * h + y0;
-    return;
+    return true;
   }
 
   // Cubic spline through all points of the reduced list.
-  if (NR > SPLINE_CAPACITY) {
-    PAUSE_THEN_STOP(EXIT_CALC_STOP, "DIMENSION N > N1, TAU(N1),C(4,N1)");
-  }
+  if (NR > SPLINE_CAPACITY) return false;
   SplineWork w;
   {
     int r = 0;
@@ -206,6 +203,7 @@ void TABLE_INTERPOLATION(int N, const float* X, const float* Y, float XX, float&
   BUILD_SPLINE(w, NR);
   const float h = XX - w.TAU(I);
   YY = w.C(1, I) + h * (w.C(2, I) + h * (w.C(3, I) + h * w.C(4, I) / 3.0f) / 2.0f);
+  return true;
 }
 
 }  // namespace vdk

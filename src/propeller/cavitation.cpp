@@ -137,10 +137,10 @@ CavitationResult CAVITATION_CHECKS(std::ostream& con, std::ostream& son,
   } else {
     r.EARW = AREQ / AFAC;
     float Tauc25 = 0;
-    TABLE_INTERPOLATION(8, SIGMA25, TAUC25, r.Sigma, Tauc25, 8, 2);
+    TABLE_INTERPOLATION_OR_STOP(8, SIGMA25, TAUC25, r.Sigma, Tauc25, 8, 2);
     r.EARB25 = BURRILL_AREA(in.T, in.RHO, Tauc25, r.V07R2, AFAC);
     float Tauc50 = 0;
-    TABLE_INTERPOLATION(7, SIGMA50, TAUC50, r.Sigma, Tauc50, 7, 2);
+    TABLE_INTERPOLATION_OR_STOP(7, SIGMA50, TAUC50, r.Sigma, Tauc50, 7, 2);
     r.EARB50 = BURRILL_AREA(in.T, in.RHO, Tauc50, r.V07R2, AFAC);
     const float TaucUP = BURRILL_UPPER_LIMIT_TAUC(r.Sigma);
     r.EARBUP = BURRILL_AREA(in.T, in.RHO, TaucUP, r.V07R2, AFAC);

@@ -96,7 +96,7 @@ void POWER_CHAIN(Run& run) {
   const int PropCase = run.res.PropCase;
   if (PropCase == 1 || PropCase == 3) {
     // P/D of the optimum line of the candidates, read at the trial J.
-    TABLE_INTERPOLATION(pr.NCAND, pr.JCAND.data1(), pr.PDCAND.data1(), p.JTR, p.PDTR,
+    TABLE_INTERPOLATION_OR_STOP(pr.NCAND, pr.JCAND.data1(), pr.PDCAND.data1(), p.JTR, p.PDTR,
                         MAX_CANDIDATES, 3);
     ow.J = p.JTR;
     SERIES_KTKQ(ow, run.series(), p.PDTR, p.EAR, p.Z);

@@ -150,12 +150,12 @@ void SERVICE_PASS(std::ostream& unit, const OpenWaterTable& tab, const ServiceIn
     }
     const float Treq = s.PE[i] / static_cast<float>(s.NPROP) / V / (1.0f - t);
     float RPMi = 0;
-    TABLE_INTERPOLATION(NJ, thrust + 1, rpm + 1, Treq, RPMi, NLIST, 3);
+    TABLE_INTERPOLATION_OR_STOP(NJ, thrust + 1, rpm + 1, Treq, RPMi, NLIST, 3);
     const float Ji = (1.0f - w) * V / ((RPMi / 60.0f) * s.D);
     float KTi = 0;
     float KQi = 0;
-    TABLE_INTERPOLATION(NJ, tab.J + 1, tab.KT + 1, Ji, KTi, NLIST, 3);
-    TABLE_INTERPOLATION(NJ, tab.J + 1, tab.KQ + 1, Ji, KQi, NLIST, 3);
+    TABLE_INTERPOLATION_OR_STOP(NJ, tab.J + 1, tab.KT + 1, Ji, KTi, NLIST, 3);
+    TABLE_INTERPOLATION_OR_STOP(NJ, tab.J + 1, tab.KQ + 1, Ji, KQi, NLIST, 3);
     const float ETA0i = (KTi / KQi) * Ji / 6.2831855f;
 
     const float ETAH = (1.0f - t) / (1.0f - w);

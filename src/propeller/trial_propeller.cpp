@@ -108,7 +108,7 @@ void TRIAL_PROPELLER(Run& run) {
   run.pr.D = ship.D;
 
   HEADING(son);
-  TABLE_INTERPOLATION(ship.NSPEED, ship.Vs.data1(), run.sp.PEtrArr.data1(), ship.Vtrial, p.PEtrial,
+  TABLE_INTERPOLATION_OR_STOP(ship.NSPEED, ship.Vs.data1(), run.sp.PEtrArr.data1(), ship.Vtrial, p.PEtrial,
                       MAX_SPEEDS, 3);
 
   WRITE_FORMATTED(con,

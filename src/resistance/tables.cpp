@@ -101,7 +101,7 @@ void WAVE_RESISTANCE_CORRECTION(Run& run) {
   // interpolation gives the straight line between them.
   for (int i = 1; i <= s.NSPEED; ++i) {
     float fac = 0.0f;
-    TABLE_INTERPOLATION(n, r.Vc.data1(), s.Fcorr.data1(), s.Vs(i), fac, MAX_CORR, 2);
+    TABLE_INTERPOLATION_OR_STOP(n, r.Vc.data1(), s.Fcorr.data1(), s.Vs(i), fac, MAX_CORR, 2);
     sp.FacArr(i) = fac;
   }
 

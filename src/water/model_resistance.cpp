@@ -105,7 +105,7 @@ void MODEL_RESISTANCE_VALUES(std::ostream& con, const std::filesystem::path& dir
     for (float R : MODEL_RESISTANCE_LIST) {
       if (RtmKg[0] < R && R < RtmKg[n - 1]) {
         RM[K] = R;
-        TABLE_INTERPOLATION(n, RtmKg.data(), Vm.data(), R, VM[K], WORK_CAPACITY, 3);
+        TABLE_INTERPOLATION_OR_STOP(n, RtmKg.data(), Vm.data(), R, VM[K], WORK_CAPACITY, 3);
         ++K;
       }
     }

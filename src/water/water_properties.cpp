@@ -52,13 +52,13 @@ void WATER_PROPERTIES(std::ostream& con, int IFRESH, float TW, float& PV, float&
     PAUSE_THEN_STOP(EXIT_CALC_STOP);
   }
 
-  TABLE_INTERPOLATION(22, VAPOUR_T.data(), VAPOUR_PV.data(), TW, PV, 22, 3);
+  TABLE_INTERPOLATION_OR_STOP(22, VAPOUR_T.data(), VAPOUR_PV.data(), TW, PV, 22, 3);
   if (IFRESH == 1) {
-    TABLE_INTERPOLATION(31, WATER_T.data(), NU_FRESH.data(), TW, NU, 31, 3);
-    TABLE_INTERPOLATION(31, WATER_T.data(), RHO_FRESH.data(), TW, RHOW, 31, 3);
+    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), NU_FRESH.data(), TW, NU, 31, 3);
+    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), RHO_FRESH.data(), TW, RHOW, 31, 3);
   } else {
-    TABLE_INTERPOLATION(31, WATER_T.data(), NU_SALT.data(), TW, NU, 31, 3);
-    TABLE_INTERPOLATION(31, WATER_T.data(), RHO_SALT.data(), TW, RHOW, 31, 3);
+    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), NU_SALT.data(), TW, NU, 31, 3);
+    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), RHO_SALT.data(), TW, RHOW, 31, 3);
   }
   NU = NU / 1.0E6f;
 }

@@ -15,7 +15,7 @@ namespace {
 
 float interp(const std::vector<float>& x, const std::vector<float>& y, float xx, int mode) {
   float yy = -999.0f;
-  TABLE_INTERPOLATION(static_cast<int>(x.size()), x.data(), y.data(), xx, yy,
+  TABLE_INTERPOLATION_OR_STOP(static_cast<int>(x.size()), x.data(), y.data(), xx, yy,
                       static_cast<int>(x.size()), mode);
   return yy;
 }
