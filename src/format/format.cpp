@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <stdexcept>
 
 namespace vdk {
@@ -193,11 +192,11 @@ class Parser {
   int depth_ = 0;
 };
 
-// Formats are parsed once and kept; the cache holds no run state.
+// Formats are parsed once per thread and kept; the cache holds no run state.
+// Each thread has its own, so runs in parallel threads never wait for one
+// another or share a table being filled.
 const ParsedFormat& parsed(std::string_view fmt) {
-  static std::mutex mu;
-  static std::map<std::string, std::unique_ptr<ParsedFormat>, std::less<>> cache;
-  std::lock_guard<std::mutex> lock(mu);
+  thread_local std::map<std::string, std::unique_ptr<ParsedFormat>, std::less<>> cache;
   auto it = cache.find(fmt);
   if (it != cache.end()) return *it->second;
   auto pf = std::make_unique<ParsedFormat>(Parser(fmt).parse());

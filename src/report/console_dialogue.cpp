@@ -1,0 +1,57 @@
+#include "report/console_dialogue.hpp"
+
+#include <string>
+
+#include "core/stop.hpp"
+#include "format/format.hpp"
+#include "input/read_ship_data.hpp"
+
+namespace vdk {
+
+// One real answer; an answer that is no number, or no answer at all, is
+// refused: nothing sensible can be computed without it.
+std::optional<float> ConsoleDialogue::real_answer(const char* what) {
+  const std::optional<float> value = READ_CONSOLE_REAL(in_);
+  if (!value)
+    WRITE_FORMATTED(con_, "(/4X,'CEVAP OKUNAMADI - ',A,' ICIN BIR SAYI GEREKIR - STOP')", what);
+  return value;
+}
+
+std::optional<float> ConsoleDialogue::etad() {
+  WRITE_FORMATTED(con_,
+                  "(/4X,                                                    "
+                  "'BASLANGIC ICIN GENEL VERIMI GIRIN - etad ==> (0.50-0.70)')");
+  return real_answer("etad");
+}
+
+std::optional<float> ConsoleDialogue::blades() {
+  WRITE_FORMATTED(con_, "(//4X,'PERVANE KANAT SAYISINI (Z) GIRIN')");
+  return real_answer("Z");
+}
+
+// The first character typed on the next line counts, blanks before it
+// skipped, so "  e" is a yes.
+std::optional<bool> ConsoleDialogue::change_ear() {
+  WRITE_FORMATTED(con_,
+                  "(4X,                                                     "
+                  "'DUZLENMIS ACINIM ALANINI DEGISTIRMEK ISTER MISINIZ (E / H)' )");
+  std::string line;
+  if (!std::getline(in_, line)) {
+    WRITE_FORMATTED(con_, "(/4X,'CEVAP OKUNAMADI - (E / H) SECIMI BEKLENIYORDU - STOP')");
+    return std::nullopt;
+  }
+  const std::size_t first = line.find_first_not_of(" \t");
+  const char ans = first == std::string::npos ? ' ' : line[first];
+  return ans == 'E' || ans == 'e';
+}
+
+std::optional<float> ConsoleDialogue::ear() {
+  WRITE_FORMATTED(con_, "(//2X,'PERVANE DUZLENMIS ACININ ALANI ORANINI GIRIN')");
+  return real_answer("EAR");
+}
+
+void ConsoleDialogue::pause(std::string_view prompt) {
+  PAUSE(in_, con_, prompt);
+}
+
+}  // namespace vdk

@@ -1,0 +1,53 @@
+// The questions a run asks and its pauses, behind one interface: the console
+// asks the user; a script gives the answers it holds and never waits.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace vdk {
+
+// The answers to the run's questions. An empty answer is one the script does
+// not have.
+struct Answers {
+  std::optional<float> etad;  // assumed overall propulsive efficiency
+  std::optional<float> Z;     // blade number
+  std::optional<float> EAR;   // area ratio; none keeps Keller's
+};
+
+// Each question returns nothing when no usable answer can be had; the run
+// then stops with EXIT_BAD_INPUT (the dialogue has told the user why).
+class Dialogue {
+ public:
+  virtual ~Dialogue() = default;
+  virtual std::optional<float> etad() = 0;
+  virtual std::optional<float> blades() = 0;
+  // Whether the user wants another area ratio than Keller's (the E/H question).
+  virtual std::optional<bool> change_ear() = 0;
+  virtual std::optional<float> ear() = 0;
+  // A pause with its prompt (empty: the standard prompt).
+  virtual void pause(std::string_view prompt) = 0;
+};
+
+// Answers from a script: no stream, no pause. A question the script has no
+// answer for gets none, and `missing` names it.
+class ScriptedDialogue : public Dialogue {
+ public:
+  explicit ScriptedDialogue(Answers answers) : a_(answers) {}
+  std::optional<float> etad() override { return give(a_.etad, "etad"); }
+  std::optional<float> blades() override { return give(a_.Z, "Z"); }
+  std::optional<bool> change_ear() override { return a_.EAR.has_value(); }
+  std::optional<float> ear() override { return give(a_.EAR, "EAR"); }
+  void pause(std::string_view) override {}
+  const char* missing() const { return missing_; }
+
+ private:
+  std::optional<float> give(const std::optional<float>& v, const char* what) {
+    if (!v) missing_ = what;
+    return v;
+  }
+  Answers a_;
+  const char* missing_ = nullptr;
+};
+
+}  // namespace vdk
