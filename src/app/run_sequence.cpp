@@ -10,7 +10,7 @@
 #include "propulsion/propulsion.hpp"
 #include "format/format.hpp"
 #include "resistance/resistance.hpp"
-#include "water/water.hpp"
+#include "app/legacy_water.hpp"
 
 namespace vdk {
 

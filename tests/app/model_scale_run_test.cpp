@@ -7,7 +7,7 @@
 
 #include "core/stop.hpp"
 #include "support/test_support.hpp"
-#include "water/water.hpp"
+#include "report/water_report.hpp"
 
 namespace vdk {
 namespace {
