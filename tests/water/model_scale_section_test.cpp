@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/stop.hpp"
 #include "app/legacy_water.hpp"
+#include "core/stop.hpp"
 #include "report/water_report.hpp"
 #include "support/test_support.hpp"
 #include "water/water.hpp"
