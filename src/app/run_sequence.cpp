@@ -7,10 +7,10 @@
 #include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
 #include "propeller/trial.hpp"
-#include "propulsion/propulsion.hpp"
+#include "app/legacy_propulsion.hpp"
 #include "format/format.hpp"
 #include "resistance/resistance.hpp"
-#include "water/water.hpp"
+#include "app/legacy_water.hpp"
 
 namespace vdk {
 

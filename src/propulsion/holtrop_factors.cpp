@@ -2,7 +2,7 @@
 // fraction and the relative rotative efficiency.
 #include <cmath>
 
-#include "propulsion/propulsion.hpp"
+#include "propulsion/propulsion_factors.hpp"
 
 namespace vdk {
 

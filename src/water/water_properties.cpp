@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/stop.hpp"
-#include "format/format.hpp"
 #include "core/table_interpolation.hpp"
 #include "water/water.hpp"
 
@@ -44,23 +43,29 @@ constexpr std::array<float, 31> RHO_SALT{
 
 }  // namespace
 
-void WATER_PROPERTIES(std::ostream& con, int IFRESH, float TW, float& PV, float& NU, float& RHOW) {
+WaterProperties WATER_PROPERTIES(int IFRESH, float TW) {
+  WaterProperties w;
+  w.TW = TW;
   // Outside the tables (a temperature that is not a number included).
   if (!(TW >= 0.0f && TW <= 30.0f)) {
-    WRITE_FORMATTED(con, "(///' MODEL DENEY SICAKLIGI TABLO DISI - STOP')");
-    WRITE_FORMATTED(con, "(2X,'T =',F8.2,' derece')", TW);
-    PAUSE_THEN_STOP(EXIT_CALC_STOP);
+    w.temperature_outside = true;
+    w.stop = Stop{EXIT_CALC_STOP, true, {}, "water temperature outside 0..30 degrees"};
+    return w;
   }
 
-  TABLE_INTERPOLATION_OR_STOP(22, VAPOUR_T.data(), VAPOUR_PV.data(), TW, PV, 22, 3);
-  if (IFRESH == 1) {
-    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), NU_FRESH.data(), TW, NU, 31, 3);
-    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), RHO_FRESH.data(), TW, RHOW, 31, 3);
-  } else {
-    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), NU_SALT.data(), TW, NU, 31, 3);
-    TABLE_INTERPOLATION_OR_STOP(31, WATER_T.data(), RHO_SALT.data(), TW, RHOW, 31, 3);
+  const float* nuTable = IFRESH == 1 ? NU_FRESH.data() : NU_SALT.data();
+  const float* rhoTable = IFRESH == 1 ? RHO_FRESH.data() : RHO_SALT.data();
+  float PV = 0, NU = 0, RHOW = 0;
+  if (!TABLE_INTERPOLATION(22, VAPOUR_T.data(), VAPOUR_PV.data(), TW, PV, 22, 3) ||
+      !TABLE_INTERPOLATION(31, WATER_T.data(), nuTable, TW, NU, 31, 3) ||
+      !TABLE_INTERPOLATION(31, WATER_T.data(), rhoTable, TW, RHOW, 31, 3)) {
+    w.stop = SPLINE_CAPACITY_STOP();
+    return w;
   }
-  NU = NU / 1.0E6f;
+  w.PV = PV;
+  w.NU = NU / 1.0E6f;
+  w.RHOW = RHOW;
+  return w;
 }
 
 }  // namespace vdk

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/stop.hpp"
+#include "report/water_report.hpp"
 #include "support/test_support.hpp"
-#include "water/water.hpp"
 
 namespace vdk {
 namespace {

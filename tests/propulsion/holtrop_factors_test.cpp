@@ -4,7 +4,7 @@
 // compared exactly, the others within 4 ulp.
 #include <gtest/gtest.h>
 
-#include "propulsion/propulsion.hpp"
+#include "propulsion/propulsion_factors.hpp"
 
 namespace vdk {
 namespace {

@@ -1,5 +1,7 @@
 // Information blocks of the other published methods: Andersen-Guldhammer,
 // Guldhammer-Harvald and the collection of empirical formulas.
+#include "propulsion/other_methods.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "propulsion/propulsion.hpp"
+#include "app/legacy_propulsion.hpp"
+#include "report/propulsion_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -32,15 +35,31 @@ std::string f83(float v) {
   return buf;
 }
 
+std::vector<std::string> ag_lines(const AndersenGuldhammer& r) {
+  std::ostringstream out;
+  WRITE_ANDERSEN_GULDHAMMER(out, r);
+  return split_lines(out.str());
+}
+
+std::vector<std::string> gh_lines(const GuldhammerHarvald& r) {
+  std::ostringstream out;
+  WRITE_GULDHAMMER_HARVALD(out, r);
+  return split_lines(out.str());
+}
+
+std::vector<std::string> summary_lines(const OtherMethodSummary& s) {
+  std::ostringstream out;
+  WRITE_OTHER_METHOD_SUMMARY(out, s);
+  return split_lines(out.str());
+}
+
 const std::string kRule = "  " + std::string(54, '=');
 const std::string kDash = "  " + std::string(54, '-');
 
 // L = 100 m, B = 15 m, T = Taft = 6 m, V = 6300 m3 (Cb = 0.7), D0 = 4 m.
 TEST(AndersenGuldhammer, WorkedExample) {
-  std::ostringstream out;
-  float w = -1, t = -1;
-  ANDERSEN_GULDHAMMER(out, 6300.0f, 15.0f, 6.0f, 100.0f, 4.0f, w, t);
-  const auto lines = split_lines(out.str());
+  const AndersenGuldhammer r = ANDERSEN_GULDHAMMER(6300.0f, 15.0f, 6.0f, 100.0f, 4.0f);
+  const auto lines = ag_lines(r);
 
   ASSERT_GE(lines.size(), 7u);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(lines[static_cast<std::size_t>(i)], "");
@@ -76,15 +95,15 @@ TEST(AndersenGuldhammer, WorkedExample) {
   EXPECT_EQ(lines[n - 8], "");
   EXPECT_EQ(lines[n - 7], kRule);
   for (std::size_t i = n - 6; i < n; ++i) EXPECT_EQ(lines[i], "");
-  EXPECT_NEAR(w, 0.3128f, 5e-5f);
-  EXPECT_NEAR(t, 0.2228f, 5e-5f);
+  EXPECT_NEAR(r.w, 0.3128f, 5e-5f);
+  EXPECT_NEAR(r.t, 0.2228f, 5e-5f);
+  EXPECT_EQ(r.w, static_cast<float>(r.wSum));
+  EXPECT_EQ(r.t, static_cast<float>(r.tSum));
 }
 
 TEST(GuldhammerHarvald, WorkedExample) {
-  std::ostringstream out;
-  float w = -1, t = -1;
-  GULDHAMMER_HARVALD(out, 6300.0f, 15.0f, 6.0f, 6.0f, 100.0f, w, t);
-  const auto lines = split_lines(out.str());
+  const GuldhammerHarvald r = GULDHAMMER_HARVALD(6300.0f, 15.0f, 6.0f, 6.0f, 100.0f);
+  const auto lines = gh_lines(r);
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], kRule);
   EXPECT_EQ(lines[1], "  GULDHAMMER&HARWALD YONTEMI - SEVK KATSAYILARI      ");
@@ -103,29 +122,24 @@ TEST(GuldhammerHarvald, WorkedExample) {
        }) {
     EXPECT_TRUE(has_line(lines, expected)) << expected;
   }
-  EXPECT_NEAR(w, 0.4817f, 5e-5f);
-  EXPECT_NEAR(t, 0.1548f, 5e-5f);
+  EXPECT_NEAR(r.w, 0.4817f, 5e-5f);
+  EXPECT_NEAR(r.t, 0.1548f, 5e-5f);
 }
 
 TEST(GuldhammerMethods, DiameterTermCappedOnlyByGuldhammerHarvald) {
-  std::ostringstream out;
-  float w = 0, t = 0;
   // D0/L = 0.01: -0.18 + 0.00756/0.012 = 0.45, not limited.
-  ANDERSEN_GULDHAMMER(out, 6300.0f, 15.0f, 6.0f, 100.0f, 1.0f, w, t);
-  EXPECT_TRUE(has_line(split_lines(out.str()), "  w2 = -0.18+0.00756/(D0/L+0.002)   = 0.4500"));
+  EXPECT_TRUE(has_line(ag_lines(ANDERSEN_GULDHAMMER(6300.0f, 15.0f, 6.0f, 100.0f, 1.0f)),
+                       "  w2 = -0.18+0.00756/(D0/L+0.002)   = 0.4500"));
 
   // 0.6 T / L = 0.01 with T = 1 m, L = 60 m: capped at 0.1.
-  std::ostringstream gh;
-  GULDHAMMER_HARVALD(gh, 1000.0f, 10.0f, 1.0f, 1.0f, 60.0f, w, t);
-  EXPECT_TRUE(has_line(split_lines(gh.str()), "   w3 = 0.1000"));
+  const GuldhammerHarvald gh = GULDHAMMER_HARVALD(1000.0f, 10.0f, 1.0f, 1.0f, 60.0f);
+  EXPECT_EQ(gh.w3, 0.1);
+  EXPECT_TRUE(has_line(gh_lines(gh), "   w3 = 0.1000"));
 }
 
 TEST(GuldhammerMethods, FullBlockMakesCubicTermsVanish) {
   // Cb = 0.98: w1 = a + b, t1 = d + e.
-  std::ostringstream out;
-  float w = 0, t = 0;
-  ANDERSEN_GULDHAMMER(out, 8820.0f, 15.0f, 6.0f, 100.0f, 4.0f, w, t);
-  const auto lines = split_lines(out.str());
+  const auto lines = ag_lines(ANDERSEN_GULDHAMMER(8820.0f, 15.0f, 6.0f, 100.0f, 4.0f));
   EXPECT_TRUE(has_line(lines, "   Cb = 0.980"));
   EXPECT_TRUE(has_line(lines, "  w1 = a + b / (c*(0.98 - Cb)**3+1) = 0.6205"));  // 0.164 + 0.4565
   EXPECT_TRUE(
@@ -137,7 +151,7 @@ std::vector<std::string> factors_block(float Cb, float Cp, float Cwp, const std:
                                        float L = 100, float B = 15, float T = 6, float Dp = 4,
                                        float Dep = 6457.5f) {
   std::ostringstream out;
-  OTHER_METHOD_FACTORS(out, Cb, Cp, Cwp, L, B, T, Dp, Dep, vs.data(), static_cast<int>(vs.size()));
+  WRITE_OTHER_METHOD_FACTORS(out, OTHER_METHOD_FACTORS(Cb, Cp, Cwp, L, B, T, Dp, Dep, vs));
   return split_lines(out.str());
 }
 
@@ -204,13 +218,14 @@ TEST(OtherMethodFactors, ValuesOfTheRemainingFormulas) {
 }
 
 TEST(OtherMethodSummary, ReplacesSmallWaterplaneCoefficient) {
-  std::ostringstream out;
   const std::vector<float> vs{15.0f, 16.0f};
-  float Cwp = 0.05f;
   // Depl 6457.5 t -> volume 6300 m3, Cb = 0.7 on 100 x 15 x 6.
-  OTHER_METHOD_SUMMARY(out, 100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, Cwp, 2, vs.data(), 4.0f);
-  EXPECT_FLOAT_EQ(Cwp, 0.8214285373687744f);  // 0.625 Cb/Cm + 0.375
-  const auto lines = split_lines(out.str());
+  const OtherMethodSummary s =
+      OTHER_METHOD_SUMMARY(100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, 0.05f, vs, 4.0f);
+  EXPECT_EQ(s.Cwp_given, 0.05f);
+  EXPECT_FLOAT_EQ(s.Cwp_used, 0.8214285373687744f);  // 0.625 Cb/Cm + 0.375
+  EXPECT_EQ(s.factors.Cwp, s.Cwp_used);
+  const auto lines = summary_lines(s);
   ASSERT_GE(lines.size(), 8u);
   EXPECT_EQ(lines[0], "");
   EXPECT_EQ(lines[1], "");
@@ -226,19 +241,22 @@ TEST(OtherMethodSummary, ReplacesSmallWaterplaneCoefficient) {
   EXPECT_TRUE(has_line(lines, "  Dep =  6458. t"));
 
   // A coefficient of 0.1 or more is kept.
-  std::ostringstream again;
-  float given = 0.1f;
-  OTHER_METHOD_SUMMARY(again, 100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, given, 2, vs.data(), 4.0f);
-  EXPECT_EQ(given, 0.1f);
+  EXPECT_EQ(OTHER_METHOD_SUMMARY(100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, 0.1f, vs, 4.0f).Cwp_used,
+            0.1f);
+
+  // The whole-run form writes the coefficient used back.
+  std::ostringstream old;
+  float Cwp = 0.05f;
+  OTHER_METHOD_SUMMARY(old, 100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, Cwp, 2, vs.data(), 4.0f);
+  EXPECT_EQ(Cwp, s.Cwp_used);
+  EXPECT_EQ(split_lines(old.str()), lines);
 }
 
 TEST(OtherMethodSummary, SpeedListBeyondFifteenContinuesOnFurtherLines) {
   std::vector<float> vs;
   for (int i = 0; i < 32; ++i) vs.push_back(10.0f + static_cast<float>(i));
-  std::ostringstream out;
-  float Cwp = 0.8f;
-  OTHER_METHOD_SUMMARY(out, 100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, Cwp, 32, vs.data(), 4.0f);
-  const auto lines = split_lines(out.str());
+  const auto lines =
+      summary_lines(OTHER_METHOD_SUMMARY(100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, 0.8f, vs, 4.0f));
   ASSERT_GE(lines.size(), 9u);
   std::string first = " 32 - ";
   for (int i = 0; i < 15; ++i) first += f83(10.0f + static_cast<float>(i));

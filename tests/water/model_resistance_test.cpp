@@ -7,27 +7,31 @@
 #include <string>
 #include <vector>
 
+#include "report/water_report.hpp"
 #include "support/test_support.hpp"
 #include "water/water.hpp"
 
 namespace vdk {
 namespace {
 
-using test::read_file;
 using test::split_lines;
-using test::TempDir;
 
 struct ModelCase {
   std::vector<float> Vs, CR;
   float K1 = 1.2f, lambda = 25.0f, S = 2000.0f, Lwl = 100.0f, temp = 15.0f;
 };
 
-std::vector<std::string> run_model(const TempDir& dir, const ModelCase& c) {
-  std::ostringstream con;
-  MODEL_RESISTANCE_VALUES(con, dir.path, static_cast<int>(c.Vs.size()), c.CR.data(), c.Vs.data(),
-                          c.K1, c.lambda, c.S, c.Lwl, c.temp);
-  EXPECT_EQ(con.str(), "");
-  return split_lines(read_file(dir.path / MODEL_RESISTANCE_FILE));
+ModelResistanceFile model_values(const ModelCase& c) {
+  return MODEL_RESISTANCE_VALUES(c.Vs, c.CR, c.K1, c.lambda, c.S, c.Lwl, c.temp);
+}
+
+// The lines of the model-resistance file.
+std::vector<std::string> run_model(const ModelCase& c) {
+  const ModelResistanceFile m = model_values(c);
+  EXPECT_FALSE(m.stop);
+  std::ostringstream file;
+  WRITE_MODEL_RESISTANCE_FILE(file, m);
+  return split_lines(file.str());
 }
 
 // Index of the line equal to `text`, or -1.
@@ -52,11 +56,10 @@ std::vector<std::string> measurement_rows(const std::vector<std::string>& lines)
 }
 
 TEST(ModelResistanceValues, BannerAndBlockOneWorkedRow) {
-  TempDir dir;
   ModelCase c;
   c.Vs = {15.0f};
   c.CR = {0.001f};
-  const auto lines = run_model(dir, c);
+  const auto lines = run_model(c);
   ASSERT_GE(lines.size(), 12u);
   EXPECT_EQ(lines[0], " " + std::string(72, '-'));
   EXPECT_EQ(lines[1].size(), 73u);
@@ -95,13 +98,12 @@ TEST(ModelResistanceValues, BannerAndBlockOneWorkedRow) {
 }
 
 TEST(ModelResistanceValues, MeasurementRowsInsideTheRangeInListOrder) {
-  TempDir dir;
   ModelCase c;
   for (int v = 10; v <= 20; ++v) {
     c.Vs.push_back(static_cast<float>(v));
     c.CR.push_back(0.001f);
   }
-  const auto lines = run_model(dir, c);
+  const auto lines = run_model(c);
   const auto rows = measurement_rows(lines);
   ASSERT_FALSE(rows.empty());
   // Model resistance at each speed from block 1 (last column).
@@ -126,11 +128,10 @@ TEST(ModelResistanceValues, MeasurementRowsInsideTheRangeInListOrder) {
 TEST(ModelResistanceValues, MeasurementRowReproducesItsSpeed) {
   // Model speeds read back at a listed resistance: the row's ship speed, Fn
   // and coefficient agree with the block-1 curve at that speed.
-  TempDir dir;
   ModelCase c;
   c.Vs = {14.0f, 15.0f, 16.0f};
   c.CR = {0.001f, 0.001f, 0.001f};
-  const auto lines = run_model(dir, c);
+  const auto lines = run_model(c);
   const auto rows = measurement_rows(lines);
   // RtmKg runs from 1.713 to 2.194: list values 1.75, 1.8, 1.9, 2, 2.1.
   ASSERT_EQ(rows.size(), 5u);
@@ -167,8 +168,7 @@ TEST(ModelResistanceValues, ListValueAtTheEndOfTheRangeIsNotTabulated) {
   }
   ASSERT_EQ(rtm_kg_first(S), 2.0f);
   c.S = S;
-  TempDir dir;
-  const auto rows = measurement_rows(run_model(dir, c));
+  const auto rows = measurement_rows(run_model(c));
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows[0].substr(12, 6), "  2.10");
 
@@ -176,8 +176,7 @@ TEST(ModelResistanceValues, ListValueAtTheEndOfTheRangeIsNotTabulated) {
   ModelCase d;
   d.Vs = {17.0f, 15.0f};
   d.CR = {0.001f, 0.001f};
-  TempDir dir2;
-  const auto lines = run_model(dir2, d);
+  const auto lines = run_model(d);
   EXPECT_TRUE(measurement_rows(lines).empty());
   const int title = find_line(lines, "          OLCUM DEGERLERI ");
   ASSERT_GE(title, 0);
@@ -186,15 +185,43 @@ TEST(ModelResistanceValues, ListValueAtTheEndOfTheRangeIsNotTabulated) {
   EXPECT_EQ(lines[static_cast<std::size_t>(title) + 5], " " + std::string(43, '-'));
 }
 
-TEST(ModelResistanceValues, OldFileIsOverwritten) {
-  TempDir dir;
-  test::write_file(dir.path / MODEL_RESISTANCE_FILE, "old content\nthat must go\n");
+TEST(ModelResistanceValues, RecordHoldsWhatTheFileShows) {
   ModelCase c;
-  c.Vs = {15.0f};
-  c.CR = {0.001f};
-  const auto lines = run_model(dir, c);
-  EXPECT_EQ(find_line(lines, "old content"), -1);
-  EXPECT_EQ(lines[0], " " + std::string(72, '-'));
+  c.Vs = {14.0f, 15.0f, 16.0f};
+  c.CR = {0.001f, 0.001f, 0.001f};
+  const ModelResistanceFile m = model_values(c);
+  ASSERT_EQ(m.speeds.size(), 3u);
+  EXPECT_EQ(m.speeds[1].Vs, 15.0f);
+  EXPECT_EQ(m.speeds[1].CR, 0.001f);
+  EXPECT_EQ(m.speeds[1].Ctm, m.speeds[1].CR + m.speeds[1].Cvm);
+  EXPECT_EQ(m.Lwl_model, 4.0f);
+  EXPECT_EQ(m.S_model, 3.2f);
+  EXPECT_EQ(m.ship_water.RHOW, WATER_PROPERTIES(0, 15.0f).RHOW);
+  EXPECT_EQ(m.model_water.NU, WATER_PROPERTIES(1, 15.0f).NU);
+  ASSERT_EQ(m.measurements.size(), 5u);
+  EXPECT_EQ(m.measurements[3].Rtm_kg, 2.0f);
+
+  // The same inputs give the same record.
+  const ModelResistanceFile again = model_values(c);
+  EXPECT_EQ(again.measurements[3].Vm, m.measurements[3].Vm);
+  EXPECT_EQ(again.speeds[2].Rtm_kg, m.speeds[2].Rtm_kg);
+}
+
+TEST(ModelResistanceValues, ModelWaterOutsideTablesGivesTheStopAndOnlyTheBanner) {
+  ModelCase c;
+  c.Vs = {15.0f, 16.0f};
+  c.CR = {0.001f, 0.001f};
+  c.temp = 31.0f;
+  const ModelResistanceFile m = model_values(c);
+  ASSERT_TRUE(m.stop);
+  EXPECT_EQ(m.stop->status, EXIT_CALC_STOP);
+  EXPECT_TRUE(m.speeds.empty());
+  std::ostringstream file;
+  WRITE_MODEL_RESISTANCE_FILE(file, m);
+  EXPECT_EQ(split_lines(file.str()).size(), 5u);
+  std::ostringstream con;
+  WRITE_MODEL_FILE_STOP(con, m);
+  EXPECT_EQ(con.str(), "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n  T =   31.00 derece\n");
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
-// Model-scale section: model resistance table, BSRA form factor, legend,
-// model-resistance file written or an old one removed.
+// Model-scale section: model resistance table, BSRA form factor, legend;
+// through the whole-run step, the model-resistance file written or an old
+// one removed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "app/legacy_water.hpp"
 #include "core/stop.hpp"
+#include "report/water_report.hpp"
 #include "support/test_support.hpp"
 #include "water/water.hpp"
 
@@ -18,30 +21,56 @@ using test::split_lines;
 using test::TempDir;
 
 // A ship with two speeds, as the resistance tables leave it.
-struct Section : test::MemoryRun {
-  TempDir dir;
+struct Section {
+  ShipRecord ship;
+  ModelScaleHull hull;
+  SpeedTable sp;
 
-  explicit Section(float ModelScale, float ModelWaterTemp = 20.0f) : MemoryRun("") {
-    run.dir = dir.path;
-    ShipRecord& s = run.ship;
+  explicit Section(float ModelScale, float ModelWaterTemp = 20.0f) {
+    ShipRecord& s = ship;
     s.GRAV = 9.81f;
     s.Lwl = 120.0f;
     s.Lbp = 120.0f;
     s.B = 20.0f;
-    s.S = 3000.0f;
     s.ModelScale = ModelScale;
     s.ModelWaterTemp = ModelWaterTemp;
     s.NSPEED = 2;
     s.Vs(1) = 13.0f;
     s.Vs(2) = 16.0f;
-    run.res.Tmean = 7.0f;
-    run.res.CB = 0.65f;
-    run.res.OnePlusK = 1.2f;
-    run.res.OnePlusKGrigson = 1.234f;
-    run.sp.FnArr(1) = 0.20f;
-    run.sp.FnArr(2) = 0.25f;
-    run.sp.CRArr(1) = 0.0009f;
-    run.sp.CRArr(2) = 0.0009f;
+    hull.S = 3000.0f;
+    hull.Tmean = 7.0f;
+    hull.CB = 0.65f;
+    hull.OnePlusK = 1.2f;
+    hull.OnePlusKGrigson = 1.234f;
+    sp.FnArr(1) = 0.20f;
+    sp.FnArr(2) = 0.25f;
+    sp.CRArr(1) = 0.0009f;
+    sp.CRArr(2) = 0.0009f;
+  }
+  ModelScaleResult compute() const {
+    return MODEL_SCALE_CALCULATION(ship, hull, sp.FnArr, sp.CRArr);
+  }
+  // Results-file text of the section; `con` gets the console lines.
+  std::string son(std::string* con = nullptr) const {
+    std::ostringstream c, s;
+    WRITE_MODEL_SCALE_SECTION(c, s, compute());
+    if (con) *con = c.str();
+    return s.str();
+  }
+};
+
+// The same section through the whole-run step, which owns the model file.
+struct SectionRun : test::MemoryRun {
+  TempDir dir;
+  explicit SectionRun(const Section& s) : MemoryRun("") {
+    run.dir = dir.path;
+    run.ship = s.ship;
+    run.ship.S = s.hull.S;
+    run.res.CB = s.hull.CB;
+    run.res.Tmean = s.hull.Tmean;
+    run.res.OnePlusK = s.hull.OnePlusK;
+    run.res.OnePlusKGrigson = s.hull.OnePlusKGrigson;
+    run.sp = s.sp;
   }
   std::filesystem::path model_file() const { return dir.path / MODEL_RESISTANCE_FILE; }
 };
@@ -62,43 +91,45 @@ std::string legend_end(const std::string& bsra) {
          std::string(77, '=') + "\n";
 }
 
-TEST(ModelScaleSection, NoModelScaleWritesLegendOnlyAndRemovesOldFile) {
-  Section s(0.0f);
-  test::write_file(s.model_file(), "old\n");
-  MODEL_SCALE_SECTION(s.run);
+TEST(ModelScaleSection, NoModelScaleWritesLegendOnlyWithFourMetreModel) {
+  const Section s(0.0f);
+  const ModelScaleResult r = s.compute();
+  EXPECT_FALSE(r.model_given);
+  EXPECT_EQ(r.ModelScale_used, 0.0f);
+  EXPECT_EQ(r.ModelScale_BSRA, 30.0f);
+  EXPECT_FALSE(r.model_file);
+  EXPECT_FALSE(r.stop);
   // BSRA form factor of a 4 m model (scale 30) in fresh water at 15 degrees.
-  EXPECT_EQ(s.son.str(), LEGEND + legend_end("1.220"));
-  EXPECT_EQ(s.run.ship.ModelScale, 0.0f);
-  EXPECT_FALSE(std::filesystem::exists(s.model_file()));
-  EXPECT_EQ(s.con.str(), "");
+  std::string con;
+  EXPECT_EQ(s.son(&con), LEGEND + legend_end("1.220"));
+  EXPECT_EQ(con, "");
 }
 
-TEST(ModelScaleSection, TinyModelScaleCountsAsNoneAndIsReset) {
-  Section s(0.01f, 99.0f);  // temperature not used without a model
-  MODEL_SCALE_SECTION(s.run);
-  EXPECT_EQ(s.son.str(), LEGEND + legend_end("1.220"));
-  EXPECT_EQ(s.run.ship.ModelScale, 0.0f);
-  EXPECT_FALSE(std::filesystem::exists(s.model_file()));
+TEST(ModelScaleSection, TinyModelScaleCountsAsNone) {
+  const Section s(0.01f, 99.0f);  // temperature not used without a model
+  const ModelScaleResult r = s.compute();
+  EXPECT_FALSE(r.stop);
+  EXPECT_EQ(r.ModelScale_used, 0.0f);
+  EXPECT_EQ(s.son(), LEGEND + legend_end("1.220"));
 }
 
 TEST(ModelScaleSection, ScaleBelowOneWritesTableButNoFile) {
-  Section s(0.5f);
-  test::write_file(s.model_file(), "old\n");
-  MODEL_SCALE_SECTION(s.run);
-  const auto lines = split_lines(s.son.str());
+  const Section s(0.5f);
+  const ModelScaleResult r = s.compute();
+  EXPECT_EQ(r.ModelScale_used, 0.5f);
+  EXPECT_FALSE(r.model_file);
+  const auto lines = split_lines(s.son());
   ASSERT_GE(lines.size(), 11u);
   EXPECT_EQ(lines[3], "              MODEL DIRENC KARAKTERISTIKLERI");
   // A ship-size "model": the Reynolds number and the resistance overflow.
   EXPECT_EQ(lines[9], "  2  12.13    0.250  *******    1.347    1.616    0.900    2.516  *******");
   EXPECT_EQ(lines[10], " " + std::string(72, '='));
-  EXPECT_NE(s.son.str().find(legend_end("1.280")), std::string::npos);
-  EXPECT_EQ(s.run.ship.ModelScale, 0.5f);
-  EXPECT_FALSE(std::filesystem::exists(s.model_file()));
+  EXPECT_NE(s.son().find(legend_end("1.280")), std::string::npos);
 }
 
-TEST(ModelScaleSection, ScaleTwentyFiveWritesTableAndFile) {
-  Section s(25.0f);
-  MODEL_SCALE_SECTION(s.run);
+TEST(ModelScaleSection, ScaleTwentyFiveWritesTableAndModelFileValues) {
+  const Section s(25.0f);
+  std::string con;
   const std::string rule = " " + std::string(72, '=');
   const std::string expected =
       "\n\n\n"
@@ -112,11 +143,15 @@ TEST(ModelScaleSection, ScaleTwentyFiveWritesTableAndFile) {
       "  1   1.37    0.200    6.563    3.232    3.879    0.900    4.779     2.20\n"
       "  2   1.72    0.250    8.204    3.106    3.727    0.900    4.627     3.33\n" +
       rule + "\n" + LEGEND + legend_end("1.227");
-  EXPECT_EQ(s.son.str(), expected);
-  EXPECT_EQ(s.con.str(), "");
+  EXPECT_EQ(s.son(&con), expected);
+  EXPECT_EQ(con, "");
 
   // The model file: model values at the ship speeds with this ship's data.
-  const auto lines = split_lines(read_file(s.model_file()));
+  const ModelScaleResult r = s.compute();
+  ASSERT_TRUE(r.model_file);
+  std::ostringstream file;
+  WRITE_MODEL_RESISTANCE_FILE(file, *r.model_file);
+  const auto lines = split_lines(file.str());
   ASSERT_GE(lines.size(), 15u);
   EXPECT_NE(lines[1].find("BORELI-VANSK"), std::string::npos);
   EXPECT_EQ(lines[12].substr(0, 9), "  1 13.00");
@@ -128,18 +163,49 @@ TEST(ModelScaleSection, ScaleTwentyFiveWritesTableAndFile) {
   EXPECT_TRUE(found);
 }
 
-TEST(ModelScaleSection, ScaleJustAboveOneWritesTheFile) {
-  Section s(1.001f);
-  MODEL_SCALE_SECTION(s.run);
-  EXPECT_TRUE(std::filesystem::exists(s.model_file()));
-  Section t(1.0f);
-  test::write_file(t.model_file(), "old\n");
-  MODEL_SCALE_SECTION(t.run);
-  EXPECT_FALSE(std::filesystem::exists(t.model_file()));
+TEST(ModelScaleSection, ModelWaterOutsideTablesStopsBeforeTheTable) {
+  const Section s(25.0f, 31.0f);
+  const ModelScaleResult r = s.compute();
+  ASSERT_TRUE(r.stop);
+  EXPECT_EQ(r.stop->status, EXIT_CALC_STOP);
+  EXPECT_TRUE(r.stop->pause);
+  EXPECT_TRUE(r.rows.empty());
+  EXPECT_FALSE(r.model_file);
+  std::string con;
+  EXPECT_EQ(s.son(&con), "");
+  EXPECT_EQ(con, "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n  T =   31.00 derece\n");
 }
 
-TEST(ModelScaleSection, ModelWaterOutsideTablesStopsBeforeTheTable) {
-  Section s(25.0f, 31.0f);
+// The whole-run step: the model file written, overwritten or removed, and
+// the scale the run holds afterwards.
+TEST(ModelScaleSectionRun, ModelFileWrittenOverwrittenOrRemoved) {
+  SectionRun none(Section(0.0f));
+  none.run.ship.ModelScale = 0.005f;
+  test::write_file(none.model_file(), "old\n");
+  MODEL_SCALE_SECTION(none.run);
+  EXPECT_EQ(none.run.ship.ModelScale, 0.0f);
+  EXPECT_FALSE(std::filesystem::exists(none.model_file()));
+
+  SectionRun model(Section(25.0f));
+  test::write_file(model.model_file(), "old content\nthat must go\n");
+  MODEL_SCALE_SECTION(model.run);
+  EXPECT_EQ(model.run.ship.ModelScale, 25.0f);
+  std::ostringstream expected;
+  WRITE_MODEL_RESISTANCE_FILE(expected, *Section(25.0f).compute().model_file);
+  EXPECT_EQ(read_file(model.model_file()), expected.str());
+  EXPECT_EQ(model.son.str(), Section(25.0f).son());
+
+  SectionRun above(Section(1.001f));
+  MODEL_SCALE_SECTION(above.run);
+  EXPECT_TRUE(std::filesystem::exists(above.model_file()));
+  SectionRun one(Section(1.0f));
+  test::write_file(one.model_file(), "old\n");
+  MODEL_SCALE_SECTION(one.run);
+  EXPECT_FALSE(std::filesystem::exists(one.model_file()));
+}
+
+TEST(ModelScaleSectionRun, ModelWaterOutsideTablesStopsWithoutFile) {
+  SectionRun s(Section(25.0f, 31.0f));
   try {
     MODEL_SCALE_SECTION(s.run);
     FAIL() << "no stop";

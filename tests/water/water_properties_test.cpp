@@ -2,9 +2,11 @@
 // fresh or salt water.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "core/stop.hpp"
+#include "report/water_report.hpp"
 #include "water/water.hpp"
 
 namespace vdk {
@@ -15,11 +17,10 @@ struct Water {
 };
 
 Water props(int IFRESH, float TW) {
-  std::ostringstream con;
-  Water w;
-  WATER_PROPERTIES(con, IFRESH, TW, w.PV, w.NU, w.RHOW);
-  EXPECT_EQ(con.str(), "");
-  return w;
+  const WaterProperties r = WATER_PROPERTIES(IFRESH, TW);
+  EXPECT_FALSE(r.stop) << TW;
+  EXPECT_FALSE(r.temperature_outside) << TW;
+  return Water{r.PV, r.NU, r.RHOW};
 }
 
 TEST(WaterProperties, TableRowsAreReturnedExactly) {
@@ -118,28 +119,25 @@ TEST(WaterProperties, DensityPlateaus) {
 }
 
 TEST(WaterProperties, TemperatureOutsideTablesStopsAfterPause) {
-  for (float t : {30.001f, -0.001f, 45.0f, -5.0f}) {
-    std::ostringstream con;
-    float PV = -7, NU = -7, RHOW = -7;
-    try {
-      WATER_PROPERTIES(con, 1, t, PV, NU, RHOW);
-      FAIL() << "no stop at " << t;
-    } catch (const StopRequest& s) {
-      EXPECT_EQ(s.status, EXIT_CALC_STOP);
-      EXPECT_TRUE(s.pause);
-      EXPECT_EQ(s.prompt, "");
-    }
-    EXPECT_EQ(PV, -7.0f);
-    EXPECT_EQ(NU, -7.0f);
-    EXPECT_EQ(RHOW, -7.0f);
-    EXPECT_EQ(con.str().substr(0, 44), "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n");
+  for (float t : {30.001f, -0.001f, 45.0f, -5.0f, std::nanf("")}) {
+    const WaterProperties w = WATER_PROPERTIES(1, t);
+    ASSERT_TRUE(w.stop) << t;
+    EXPECT_TRUE(w.temperature_outside);
+    EXPECT_EQ(w.stop->status, EXIT_CALC_STOP);
+    EXPECT_TRUE(w.stop->pause);
+    EXPECT_EQ(w.stop->prompt, "");
   }
+  const WaterProperties w = WATER_PROPERTIES(2, 31.0f);
   std::ostringstream con;
-  float PV, NU, RHOW;
-  EXPECT_THROW(WATER_PROPERTIES(con, 2, 31.0f, PV, NU, RHOW), StopRequest);
+  WRITE_WATER_TEMPERATURE_STOP(con, w);
   EXPECT_EQ(con.str(),
             "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n"
             "  T =   31.00 derece\n");
+
+  // Values without the stop write nothing.
+  std::ostringstream none;
+  WRITE_WATER_TEMPERATURE_STOP(none, WATER_PROPERTIES(2, 30.0f));
+  EXPECT_EQ(none.str(), "");
 }
 
 }  // namespace
