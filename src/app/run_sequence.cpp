@@ -6,7 +6,7 @@
 #include "run/run_state.hpp"
 #include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
-#include "propeller/trial.hpp"
+#include "app/legacy_propeller.hpp"
 #include "propulsion/propulsion.hpp"
 #include "format/format.hpp"
 #include "resistance/resistance.hpp"
