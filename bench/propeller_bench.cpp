@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "propeller/propeller_routines.hpp"
+#include "report/propeller_report.hpp"
 
 namespace {
 
@@ -19,13 +20,18 @@ class NullBuffer : public std::streambuf {
 void BM_OptimumPropellerKtj2(benchmark::State& state) {
   NullBuffer nb;
   std::ostream null(&nb);
+  vdk::PropellerRoutineInput in;
+  in.set = vdk::SeriesSettings{1, 0.0f};
+  in.T = 900.0f;
+  in.D = 6.5f;
+  in.Va = 10.5f;
+  in.RHO = 1025.0f;
+  in.Z = 4.0f;
+  in.EAR = 0.6f;
   for (auto _ : state) {
-    vdk::OpenWaterState ow;
-    vdk::PropellerResult pr;
-    vdk::PropellerContext ctx{null, null, vdk::SeriesSettings{1, 0.0f}, ow, pr};
-    float Z = 4.0f;
-    vdk::OPTIMUM_PROPELLER_KTJ2(ctx, 900.0f, 6.5f, 10.5f, 1025.0f, Z, 0.6f);
-    benchmark::DoNotOptimize(pr.ETA0);
+    const vdk::PropellerRoutineRecord r = vdk::OPTIMUM_PROPELLER_KTJ2(in);
+    vdk::WRITE_PROPELLER_ROUTINE(null, null, r);
+    benchmark::DoNotOptimize(r.sel.ETA0);
   }
 }
 BENCHMARK(BM_OptimumPropellerKtj2)->Unit(benchmark::kMillisecond);

@@ -29,6 +29,7 @@ struct Stop {
   bool pause = false;  // make a pause before the stop line
   std::string prompt;  // pause prompt; empty = the standard prompt
   std::string reason;  // short English identifier, e.g. "prismatic coefficient above 0.999"
+  friend bool operator==(const Stop&, const Stop&) = default;
 };
 
 struct StopRequest {

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "format/format.hpp"
 #include "core/table_interpolation.hpp"
 
 namespace vdk {
@@ -23,66 +22,6 @@ float BURRILL_AREA(float T, float RHO, float Tauc, float V07R2, float AFAC) {
   return (T * 1000.0f / (0.5f * RHO * Tauc * V07R2)) / AFAC;
 }
 
-void OUT_OF_RANGE_MESSAGE(std::ostream& con, std::ostream& son, float Sigma) {
-  WRITE_FORMATTED(con,
-                  "(3/1X'HATA - PERVANE KAVITASYON SAYISI - Sigma = ',    F6.3,"
-                  "' LIMITLERIN DISINDA KALDI.')",
-                  Sigma);
-  WRITE_FORMATTED(con, "(1X,'LIMITLER  0.18<Sigma<1.5 dir.')");
-  WRITE_FORMATTED(con, "(1X'BU DURUMDA BURRIL ANALIZI YAPILAMAZ.')");
-  WRITE_FORMATTED(con, "(1X'LUTFEN SAFT DERINLIGINI VEYA PERVANE DEVRINI DEGISTIRIN.')");
-
-  WRITE_FORMATTED(son,
-                  "(3/1X'HATA - PERVANE KAVITASYON SAYISI - Sigma = ',   F6.3,"
-                  "' LIMITLERIN DISINDA KALDI.')",
-                  Sigma);
-  WRITE_FORMATTED(son, "(1X,'LIMITLER  0.18<Sigma<1.5 dir.')");
-  WRITE_FORMATTED(son, "(1X'BU DURUMDA BURRIL ANALIZI YAPILAMAZ.')");
-  WRITE_FORMATTED(son, "(1X,'LUTFEN SAFT DERINLIGINI VEYA PERVANE DEVRINI DEGISTIRIN.')");
-}
-
-void BURRILL_BLOCK(std::ostream& unit, float EAR, const CavitationResult& r) {
-  WRITE_FORMATTED(unit, "(//2X,54('='))");
-  WRITE_FORMATTED(unit,
-                  "(2X,                                                     "
-                  "'BURRIL KAVITASYON KRITERINE GORE ACINIM ALANI KONTROLU')");
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_FORMATTED(unit,
-                  "(2X,'Mevcut EAR = ',F6.3,' =>  ',' Sigma = ',         F5.3,' Tauc = ',F5.3)",
-                  EAR, r.Sigma, r.Tauc);
-  WRITE_FORMATTED(unit, "(2X,'%2.5 Sirt Kavitasyon Hattina Gore Min. EAR = ',   F6.3)", r.EARB25);
-  WRITE_FORMATTED(unit, "(2X,'%5.0 Sirt Kavitasyon Hattina Gore Min. EAR = ',   F6.3)", r.EARB50);
-  WRITE_FORMATTED(unit, "(2X,'Tavsiye edilen ust sinir icin Minimum  EAR = ',   F6.3)", r.EARBUP);
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_LIST(unit);
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_FORMATTED(unit,
-                  "(2X,                                                     "
-                  "'UC HIZINA GORE KANAT UCU GIRDABI TEHLIKESI KONTROLU')");
-  WRITE_FORMATTED(unit, "(2X,'Vtip = ',F6.3,' m/s',2X,'(Vtip < 30 m/s olmali - Yaklasik)')",
-                  r.Vtip);
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_LIST(unit);
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_FORMATTED(unit,
-                  "(2X,                                                     "
-                  "'WAGENINGEN KAVITASYON KRIT. GORE ACINIM ALANI KONTROLU')");
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-  WRITE_FORMATTED(unit, "(2X,'Min. EAR = ',F6.3)", r.EARW);
-  WRITE_FORMATTED(unit, "(2X,54('='))");
-}
-
-void TIP_VORTEX_BLOCK(std::ostream& son, float Vtip) {
-  WRITE_LIST(son);
-  WRITE_FORMATTED(son, "(2X,54('='))");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'KANAT UCU GIRDABI (TIP VORTEX) TEHLIKESI KONTROLU')");
-  WRITE_FORMATTED(son, "(2X,54('='))");
-  WRITE_FORMATTED(son, "(2X,'Vtip = ',F6.3,' m/s',2X,'(Vtip-Kanat ucu hizi<30 m/s olmali)')", Vtip);
-  WRITE_FORMATTED(son, "(2X,54('='))");
-}
-
 }  // namespace
 
 float SHAFT_PRESSURE(float RHO, float GRAV, float Hsd) {
@@ -93,16 +32,6 @@ float KELLER_AREA_RATIO(float Z, float T, float PSTAT, float D) {
   return (1.3f + 0.3f * Z) * T * 1000.0f / (PSTAT * (D * D)) + 0.2f;
 }
 
-void KELLER_BLOCK(std::ostream& son, float EAR, float EARK) {
-  WRITE_FORMATTED(son, "(//2X,54('='))");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'KELLER KAVITASYON KRITERINE GORE ACINIM ALANI KONTROLU')");
-  WRITE_FORMATTED(son, "(2X,54('='))");
-  WRITE_FORMATTED(son, "(2X,'Mevcut EAR = ',F6.3,' /         Keller EAR = ' ,F6.3)", EAR, EARK);
-  WRITE_FORMATTED(son, "(2X,54('=')//)");
-}
-
 bool SIGMA_IN_BURRILL_RANGE(float Sigma) {
   return 0.18f <= Sigma && Sigma <= 1.5f;
 }
@@ -111,9 +40,9 @@ float BURRILL_UPPER_LIMIT_TAUC(float Sigma) {
   return 0.0331f + 0.382f * Sigma - 0.1968f * (Sigma * Sigma) + 0.056f * (Sigma * Sigma * Sigma);
 }
 
-CavitationResult CAVITATION_CHECKS(std::ostream& con, std::ostream& son,
-                                   const CavitationInput& in) {
+CavitationResult CAVITATION_CHECKS(const CavitationInput& in) {
   CavitationResult r;
+  r.EAR = in.EAR;
   const float PSTAT = SHAFT_PRESSURE(in.RHO, in.GRAV, in.Hsd);
   // Expanded area of the disc per unit of projected area.
   const float AFAC = (PI * (in.D * in.D) / 4.0f) * (1.067f - 0.229f * in.PD);
@@ -132,25 +61,23 @@ CavitationResult CAVITATION_CHECKS(std::ostream& con, std::ostream& son,
   r.Vtip = PI * n * in.D;
 
   r.inRange = SIGMA_IN_BURRILL_RANGE(r.Sigma);
-  if (!r.inRange) {
-    OUT_OF_RANGE_MESSAGE(con, son, r.Sigma);
-  } else {
+  if (r.inRange) {
     r.EARW = AREQ / AFAC;
     float Tauc25 = 0;
-    TABLE_INTERPOLATION_OR_STOP(8, SIGMA25, TAUC25, r.Sigma, Tauc25, 8, 2);
+    if (!TABLE_INTERPOLATION(8, SIGMA25, TAUC25, r.Sigma, Tauc25, 8, 2)) {
+      r.stop = SPLINE_CAPACITY_STOP();
+      return r;
+    }
     r.EARB25 = BURRILL_AREA(in.T, in.RHO, Tauc25, r.V07R2, AFAC);
     float Tauc50 = 0;
-    TABLE_INTERPOLATION_OR_STOP(7, SIGMA50, TAUC50, r.Sigma, Tauc50, 7, 2);
+    if (!TABLE_INTERPOLATION(7, SIGMA50, TAUC50, r.Sigma, Tauc50, 7, 2)) {
+      r.stop = SPLINE_CAPACITY_STOP();
+      return r;
+    }
     r.EARB50 = BURRILL_AREA(in.T, in.RHO, Tauc50, r.V07R2, AFAC);
     const float TaucUP = BURRILL_UPPER_LIMIT_TAUC(r.Sigma);
     r.EARBUP = BURRILL_AREA(in.T, in.RHO, TaucUP, r.V07R2, AFAC);
-
-    WRITE_LIST(con);
-    WRITE_LIST(con);
-    BURRILL_BLOCK(con, in.EAR, r);
-    BURRILL_BLOCK(son, in.EAR, r);
   }
-  TIP_VORTEX_BLOCK(son, r.Vtip);
   return r;
 }
 

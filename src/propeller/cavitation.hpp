@@ -3,7 +3,9 @@
 // Wageningen criterion and the blade-tip speed.
 #pragma once
 
-#include <ostream>
+#include <optional>
+
+#include "core/stop.hpp"
 
 namespace vdk {
 
@@ -12,9 +14,6 @@ float SHAFT_PRESSURE(float RHO, float GRAV, float Hsd);
 
 // Keller's expanded area ratio for thrust T (kN) per propeller, diameter D (m).
 float KELLER_AREA_RATIO(float Z, float T, float PSTAT, float D);
-
-// Results-file block comparing the area ratio in use with Keller's.
-void KELLER_BLOCK(std::ostream& son, float EAR, float EARK);
 
 // Burrill's chart is read only for cavitation numbers 0.18 to 1.5 (inclusive).
 bool SIGMA_IN_BURRILL_RANGE(float Sigma);
@@ -32,6 +31,7 @@ struct CavitationInput {
   float D = 0;     // propeller diameter, m
   float N = 0;     // propeller rpm
   float PD = 0;    // pitch ratio
+  friend bool operator==(const CavitationInput&, const CavitationInput&) = default;
 };
 
 struct CavitationResult {
@@ -43,11 +43,14 @@ struct CavitationResult {
   float EARW = 0;                            // Wageningen minimum area ratio
   float Vtip = 0;                            // tip speed, m/s
   bool inRange = false;                      // Burrill and Wageningen figures computed
+  float EAR = 0;                             // area ratio checked
+  std::optional<Stop> stop;                  // a Burrill line could not be read
+  friend bool operator==(const CavitationResult&, const CavitationResult&) = default;
 };
 
-// The checks after the propeller is fixed: the Burrill, tip-speed and
-// Wageningen block (console, then results file) or the out-of-range message
-// on both, then the tip-vortex block in the results file.
-CavitationResult CAVITATION_CHECKS(std::ostream& con, std::ostream& son, const CavitationInput& in);
+// The checks after the propeller is fixed: cavitation number, Burrill's
+// minimum area ratios and Wageningen's (inside the chart range only) and the
+// blade-tip speed.
+CavitationResult CAVITATION_CHECKS(const CavitationInput& in);
 
 }  // namespace vdk

@@ -2,12 +2,8 @@
 // ratio that gives the required thrust, or, with the pitch ratio fixed too,
 // the thrust, torque and power it gives.
 #include <cmath>
-#include <string_view>
 
-#include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
-#include "propeller/report_lines.hpp"
-#include "format/format.hpp"
 
 namespace vdk {
 
@@ -36,9 +32,10 @@ float POWER(float Q, float n) {
 
 }  // namespace
 
-void PITCH_FOR_THRUST(PropellerContext& ctx, float T, float D, float N, float Va, float RHO,
-                      float& Z, float EAR) {
-  OpenWaterState& ow = ctx.ow;
+PropellerRoutineRecord PITCH_FOR_THRUST(const PropellerRoutineInput& in) {
+  PropellerRoutineRecord r = ROUTINE_RECORD_START(in, PropellerRoutine::PitchForThrust);
+  const float T = in.T, D = in.D, N = in.N, Va = in.Va, RHO = in.RHO;
+  OpenWaterState& ow = r.ow;
   ow.ReN = N;
   const float n = N / 60.0f;
   const float J = Va / (n * D);
@@ -50,7 +47,7 @@ void PITCH_FOR_THRUST(PropellerContext& ctx, float T, float D, float N, float Va
   float PD = 0.5f;
   for (int i = 1; i <= PD_STEPS; ++i) {
     ow.ReVa = Va;
-    SERIES_KTKQ(ow, ctx.set, PD, EAR, Z);
+    SERIES_KTKQ(ow, in.set, PD, in.EAR, r.Z);
     if (!(ow.KT < 0.0f || ow.KQ < 0.0f)) {
       anyValid = true;
       last.Q = TORQUE(D, ow.KQ, n, RHO);
@@ -66,65 +63,51 @@ void PITCH_FOR_THRUST(PropellerContext& ctx, float T, float D, float N, float Va
 
   if (!anyValid) {
     // Not one pitch ratio of the grid works at this advance ratio.
-    BOTH(ctx, "(' UYGUN PERVANE BULUNAMADI - STOP')");
-    STOP(EXIT_CALC_STOP);
+    r.stop = NO_PROPELLER_STOP();
+    return r;
   }
 
-  BOTH(ctx,
-       "(1X,'T=',F10.2,' kN  Va=',F8.3,' m/s  RHO = ',F6.1,' kg/m3',/,' Z = ',F2.0,"
-       "' EAR = ',F5.3,' D = ',F6.3,' m',' P/D = ',F6.3)",
-       last.Tp / 1000.0f, Va, RHO, Z, EAR, D, PD);
-  CP_LINES(ctx);
-  SERIES_MESSAGE(ctx.con, ctx.son, ctx.set);
-  if (!reached) BOTH(ctx, "(' UYARI: GEREKEN ITME P/D=1.40 ILE SAGLANAMADI')");
-
-  PropellerResult& pr = ctx.pr;
-  pr.J = ow.J;
-  pr.KT = ow.KT;
-  pr.KQ10 = 10.0f * ow.KQ;
-  pr.ETA0 = ow.ETA0;
-  pr.PD = PD;
-  pr.Pd = last.Pd;
-  pr.D = D;
+  r.T_shown = last.Tp / 1000.0f;
+  r.reached = reached;
+  r.n = n;
+  r.Q = last.Q;
+  r.sel.J = ow.J;
+  r.sel.KT = ow.KT;
+  r.sel.KQ = ow.KQ;
+  r.sel.KQ10 = 10.0f * ow.KQ;
+  r.sel.ETA0 = ow.ETA0;
+  r.sel.PD = PD;
+  r.sel.Pd = last.Pd;
+  r.sel.D = D;
+  return r;
 }
 
-void GIVEN_PROPELLER(PropellerContext& ctx, float PD, float N, float D, float Va, float RHO,
-                     float& Z, float EAR) {
-  OpenWaterState& ow = ctx.ow;
+PropellerRoutineRecord GIVEN_PROPELLER(const PropellerRoutineInput& in) {
+  PropellerRoutineRecord r = ROUTINE_RECORD_START(in, PropellerRoutine::Given);
+  const float PD = in.PD, N = in.N, D = in.D, Va = in.Va, RHO = in.RHO;
+  OpenWaterState& ow = r.ow;
   const float n = N / 60.0f;
   const float J = Va / (n * D);
   ow.J = J;
-  SERIES_KTKQ(ow, ctx.set, PD, EAR, Z);
+  SERIES_KTKQ(ow, in.set, PD, in.EAR, r.Z);
 
-  const float Q = TORQUE(D, ow.KQ, n, RHO);
+  r.n = n;
+  r.Q = TORQUE(D, ow.KQ, n, RHO);
   const float Tp = THRUST(D, ow.KT, n, RHO);
-  const float Pd = POWER(Q, n);
-  const float delta = DELTA_OF(J);
-  const float Bp = BP_OF(ow.KQ, J);
+  r.T_shown = Tp / 1000.0f;
+  r.delta = DELTA_OF(J);
+  r.Bp = BP_OF(ow.KQ, J);
 
-  BOTH(ctx, "(/,' BELIRLENEN PERVANE KULLANILMISTIR.')");
-  CP_LINES(ctx);
-  BOTH(ctx,
-       "(' P/D=',F5.3,/,1X,'J=',F6.3,1X,'Kt=',F6.3,1X,'10Kq=',F6.3,1X,'eta=',F6.3,/,1X,"
-       "'Bp=',F9.4,1X,'delta=',F9.4)",
-       PD, J, ow.KT, 10.0f * ow.KQ, ow.ETA0, Bp, delta);
-  BOTH(ctx,
-       "(1X,'T=',F10.2,' kN  Va=',F8.3,' m/s  RHO = ',F6.1,' kg/m3',/,' Z = ',F2.0,"
-       "' EAR = ',F5.3,' D = ',F6.3,' m')",
-       Tp / 1000.0f, Va, RHO, Z, EAR, D);
-  BOTH(ctx, "(' RPS=',F7.3,' dev/san',1X,'RPM=',F7.2,1X,'TORK=',F8.3,' kNm',1X,'Pd=',F7.1,' kW')",
-       n, N, Q / 1000.0f, Pd);
-  SERIES_MESSAGE(ctx.con, ctx.son, ctx.set);
-
-  PropellerResult& pr = ctx.pr;
-  pr.J = J;
-  pr.KT = ow.KT;
-  pr.KQ10 = 10.0f * ow.KQ;
-  pr.ETA0 = ow.ETA0;
-  pr.PD = PD;
-  pr.Pd = Pd;
-  pr.N = N;
-  pr.D = D;
+  r.sel.J = J;
+  r.sel.KT = ow.KT;
+  r.sel.KQ = ow.KQ;
+  r.sel.KQ10 = 10.0f * ow.KQ;
+  r.sel.ETA0 = ow.ETA0;
+  r.sel.PD = PD;
+  r.sel.Pd = POWER(r.Q, n);
+  r.sel.N = N;
+  r.sel.D = D;
+  return r;
 }
 
 }  // namespace vdk

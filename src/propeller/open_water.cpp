@@ -12,7 +12,6 @@
 #include <limits>
 
 #include "propeller/series_tables.hpp"
-#include "format/format.hpp"
 
 namespace vdk {
 
@@ -207,17 +206,6 @@ void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, floa
   const float z = static_cast<float>(Z);
   DKT = (((0.28f * z) * CD) * PD) * DELTACD;
   DKQ = ((0.248f * z) * CD) * DELTACD;
-}
-
-void SERIES_MESSAGE(std::ostream& con, std::ostream& son, const SeriesSettings& set) {
-  if (set.SERIES == 1) {
-    WRITE_FORMATTED(con, "(' HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR')");
-    WRITE_FORMATTED(son, "(' HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR')");
-  }
-  if (set.SERIES == 2) {
-    WRITE_FORMATTED(con, "(' HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR')");
-    WRITE_FORMATTED(son, "(' HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR')");
-  }
 }
 
 }  // namespace vdk

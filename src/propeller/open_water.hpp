@@ -2,8 +2,6 @@
 // record and the series routines.
 #pragma once
 
-#include <ostream>
-
 namespace vdk {
 
 struct OpenWaterState {
@@ -15,12 +13,14 @@ struct OpenWaterState {
   float ReD = 0;   // diameter, m (below 0.001: derived from ReVa, ReN and J)
   float ReVa = 0;  // advance speed, m/s
   float ReN = 0;   // revolutions, rpm
+  friend bool operator==(const OpenWaterState&, const OpenWaterState&) = default;
 };
 
 // Which series is evaluated and whether the propeller is controllable-pitch.
 struct SeriesSettings {
   int SERIES = 1;         // 1 Wageningen B, 2 Gawn; other values evaluate nothing
   float CPPropeller = 0;  // within 0.001 of 1: controllable pitch
+  friend bool operator==(const SeriesSettings&, const SeriesSettings&) = default;
 };
 
 // Wageningen B-series at ow.J; writes ow.KT, ow.KQ, ow.ETA0.
@@ -47,8 +47,5 @@ inline bool IS_CP_PROPELLER(const SeriesSettings& set) {
 
 void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, float S, float NREF,
                               float NUF, float NUS, float& DKT, float& DKQ);
-
-// Names the series in use, on the console and then in the results file.
-void SERIES_MESSAGE(std::ostream& con, std::ostream& son, const SeriesSettings& set);
 
 }  // namespace vdk

@@ -1,143 +1,126 @@
 // From the trial effective power to the brake, engine and delivered powers;
 // the selected propeller at the trial advance ratio; the factors at every
 // speed and the propulsion characteristics over the speed range.
-#include <cmath>
+#include <algorithm>
 
-#include "propeller/propeller_routines.hpp"
-#include "propeller/trial.hpp"
-#include "propulsion/propulsion.hpp"
-#include "format/format.hpp"
 #include "core/table_interpolation.hpp"
+#include "propeller/propeller_result.hpp"
+#include "propeller/trial.hpp"
 
 namespace vdk {
 
-namespace {
-
-// Integer part of a blade number for the printed line; a value no integer
-// field can hold prints as asterisks.
-long long TRUNCATED(float x) {
-  if (!std::isfinite(x) || std::fabs(x) >= 1.0e15f) return 1000000000000000LL;
-  return static_cast<long long>(x);
+void OPTIMUM_LINE(const PropellerRoutineRecord& r, std::vector<float>& JCAND,
+                  std::vector<float>& PDCAND) {
+  JCAND.clear();
+  PDCAND.clear();
+  // Only the first MAX_CANDIDATES candidates make up the line.
+  const std::size_t n = std::min(r.candidates.size(), static_cast<std::size_t>(MAX_CANDIDATES));
+  for (std::size_t i = 0; i < n; ++i) {
+    JCAND.push_back(r.candidates[i].J);
+    PDCAND.push_back(r.candidates[i].PD);
+  }
 }
 
-void POWER_LINES(std::ostream& son, float PEtrial, float etad, float etas, float MCR, float Pb,
-                 float Pbm, float Pbd, float ETAH, float ETA0, float etaR) {
-  WRITE_FORMATTED(son, "(///2X,54('='))");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'SEYIR TECRUBESI SIRASINDA GEREKLI GUC - Pb ')");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'Pb = Pe(trial)/(etad*etas) = ',F8.2,'/(',F5.3,               "
-                  "'*',F5.3,')=> ')",
-                  PEtrial, etad, etas);
-  WRITE_FORMATTED(son, "(2X,'   = ',F8.2,' kW')", Pb);
-  WRITE_FORMATTED(son, "(2X,'HESAPLANAN GEREKLI MAKINA GUCU - Pbm')");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'Pbm = Pb(trial)/(%MCR) = ',F8.2,'/(',F4.2,                   "
-                  "') = ',F8.2,' kW')",
-                  Pb, MCR, Pbm);
-  WRITE_FORMATTED(son, "(2X,'PERVANEYE VERILEN GUC - Pbdeliv')");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'Pbd = Pb(trial)*(etas) = ',F8.2,'*(',F4.2,                   "
-                  "') = ',F8.2,' kW')",
-                  Pb, etas, Pbd);
-  WRITE_FORMATTED(son, "(2X,54('.'))");
-  WRITE_FORMATTED(son, "(8X,'ACIKLAMALAR')");
-  WRITE_FORMATTED(son, "(3X,'etad : Genel Sevk Verimi = etah  * eta0  *  etarr ')");
-  WRITE_FORMATTED(son, "(28X,'=',1X,F5.3,' * ',F5.3,' * ',F5.3))", ETAH, ETA0, etaR);
-  WRITE_FORMATTED(son, "(3X,'etas : transmisyon verimi (saft kayiplari)')");
-  WRITE_FORMATTED(son, "(3X,'%MCR : Maximum surekli devir (max. cont.rate')");
-  WRITE_FORMATTED(son, "(2X,54('='))");
-}
-
-void SELECTED_PROPELLER(std::ostream& son, const PropellerResult& pr, float Z, float EAR, float D) {
-  WRITE_FORMATTED(son, "(//2X,54('='))");
-  WRITE_FORMATTED(son, "(10X,'SECILEN PERVANE')");
-  WRITE_FORMATTED(son, "(2X,54('='))");
-  WRITE_FORMATTED(son, "(2X,'DEVIR            -     N  = ',F8.3,' RPM')", pr.N);
-  WRITE_FORMATTED(son, "(2X,'KANAT SAYISI     -     Z  = ',I4  )", TRUNCATED(Z));
-  WRITE_FORMATTED(son, "(2X,'ILERLEME KATSAYISI   - J  = ',F5.3)", pr.J);
-  WRITE_FORMATTED(son, "(2X,'ITME SABITI      -    Kt  = ',F5.3)", pr.KT);
-  WRITE_FORMATTED(son, "(2X,'MOMENT SABITI    -  10Kq  = ',F5.3)", 10.0f * pr.KQ10);
-  WRITE_FORMATTED(son, "(2X,'ACIK SU VERIMI   - ETA-0  = ',F5.3)", pr.ETA0);
-  WRITE_FORMATTED(son, "(2X,'PIC ORANI - P/D  - SABIT  = ',F5.3)", pr.PD);
-  WRITE_FORMATTED(son, "(2X,'ACINIM ALANI ORANI - EAR  = ',F5.3)", EAR);
-  WRITE_FORMATTED(son, "(2X,'PERVANE CAPI  - DIAM      = ',F8.3, ' m')", D);
-  WRITE_FORMATTED(son, "(2X,'HATVE MIKTARI  - P        = ',F8.3, ' m')", pr.PD * D);
-  WRITE_FORMATTED(son, "(2X,54('='))");
-}
-
-}  // namespace
-
-void POWER_CHAIN(Run& run) {
-  ShipRecord& ship = run.ship;
-  PropulsionState& p = run.prop;
-  PropellerResult& pr = run.pr;
-  OpenWaterState& ow = run.ow;
-  const float D = ship.D;
+PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactorsAt& factors) {
+  PowerChainRecord r;
+  r.PEtrial = in.PEtrial;
+  r.etas = in.etas;
+  r.MCR = in.MCR;
+  r.Z = in.Z;
+  r.EAR = in.EAR;
+  r.D = in.D;
+  r.ow = in.ow;
+  r.sel = in.sel;
+  r.sel.KQ = in.sel.KQ10;  // unchanged without a routine
+  const float D = in.D;
 
   // The computed efficiency replaces the assumed one.
-  const float ETAH = (1.0f - p.t) / (1.0f - p.w);
-  p.etad = ETAH * pr.ETA0 * p.etaR;
-  p.Pb = p.PEtrial / (p.etad * ship.etas);
-  p.Pbm = p.Pb / ship.MCR;
-  p.Pbd = ship.etas * p.Pb;
-  POWER_LINES(run.son, p.PEtrial, p.etad, ship.etas, ship.MCR, p.Pb, p.Pbm, p.Pbd, ETAH, pr.ETA0,
-              p.etaR);
+  r.ETAH = (1.0f - in.t) / (1.0f - in.w);
+  r.ETA0_trial = in.sel.ETA0;
+  r.etaR_trial = in.etaR;
+  r.etad = r.ETAH * in.sel.ETA0 * in.etaR;
+  r.Pb = in.PEtrial / (r.etad * in.etas);
+  r.Pbm = r.Pb / in.MCR;
+  r.Pbd = in.etas * r.Pb;
 
-  p.JTR = (1.0f - p.w) * ship.Vtrial * 0.5144f / ((pr.N / 60.0f) * D);
+  SelectedPropeller& pr = r.sel;
+  r.JTR = (1.0f - in.w) * in.Vtrial * 0.5144f / ((pr.N / 60.0f) * D);
 
   // Operating point of the selected propeller at the trial advance ratio.
   const float n = pr.N / 60.0f;
   const float D4 = D * D * D * D;
-  const int PropCase = run.res.PropCase;
-  if (PropCase == 1 || PropCase == 3) {
+  if (in.routine == PropellerRoutine::OptimumForD || in.routine == PropellerRoutine::OptimumForN) {
     // P/D of the optimum line of the candidates, read at the trial J.
-    TABLE_INTERPOLATION_OR_STOP(pr.NCAND, pr.JCAND.data1(), pr.PDCAND.data1(), p.JTR, p.PDTR,
-                        MAX_CANDIDATES, 3);
-    ow.J = p.JTR;
-    SERIES_KTKQ(ow, run.series(), p.PDTR, p.EAR, p.Z);
+    if (!TABLE_INTERPOLATION(static_cast<int>(in.JCAND.size()), in.JCAND.data(), in.PDCAND.data(),
+                             r.JTR, r.PDTR, MAX_CANDIDATES, 3)) {
+      r.stop = SPLINE_CAPACITY_STOP();
+      return r;
+    }
+    r.ow.J = r.JTR;
+    SERIES_KTKQ(r.ow, in.set, r.PDTR, in.EAR, r.Z);
     const float D5 = D4 * D;
-    p.PABS = 6.28318f * ow.KQ * ship.RHO * (n * n) * D5 * pr.N / 60.0f / 1000.0f;
-    pr.J = p.JTR;
-    pr.KT = ow.KT;
-    pr.KQ10 = ow.KQ;
-    pr.ETA0 = ow.ETA0;
-    pr.PD = p.PDTR;
-    pr.Pd = p.PABS;
-    p.THR = (n * n) * pr.KT * D4 * ship.RHO / 1000.0f;
-  } else if (PropCase == 2 || PropCase == 4) {
-    p.PDTR = pr.PD;
-    p.PABS = pr.Pd;
-    p.THR = (n * n) * pr.KT * D4 * ship.RHO / 1000.0f;
-    pr.KQ10 = pr.KQ10 / 10.0f;
+    r.PABS = 6.28318f * r.ow.KQ * in.RHO * (n * n) * D5 * pr.N / 60.0f / 1000.0f;
+    pr.J = r.JTR;
+    pr.KT = r.ow.KT;
+    pr.KQ = r.ow.KQ;
+    pr.ETA0 = r.ow.ETA0;
+    pr.PD = r.PDTR;
+    pr.Pd = r.PABS;
+    r.THR = (n * n) * pr.KT * D4 * in.RHO / 1000.0f;
+  } else if (in.routine == PropellerRoutine::PitchForThrust ||
+             in.routine == PropellerRoutine::Given) {
+    r.PDTR = pr.PD;
+    r.PABS = pr.Pd;
+    r.THR = (n * n) * pr.KT * D4 * in.RHO / 1000.0f;
+    pr.KQ = in.sel.KQ10 / 10.0f;
   }
-
-  SELECTED_PROPELLER(run.son, pr, p.Z, p.EAR, D);
-
-  const float DISP = ship.RHO * ship.V * 0.001f;
-  OTHER_METHOD_SUMMARY(run.son, ship.Lwl, ship.B, run.res.Tmean, DISP, ship.Cm, ship.Cwp,
-                       ship.NSPEED, ship.Vs.data1(), D);
+  pr.KQ10 = 10.0f * pr.KQ;
 
   // Holtrop factors of the selected propeller at every speed.
-  SpeedTable& sp = run.sp;
-  for (int i = 1; i <= ship.NSPEED; ++i) {
-    const float CV = VISCOUS_COEFFICIENT(sp.RVArr(i), ship.RHO, ship.S, ship.Vs(i));
-    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, D, pr.PD, p.EAR, CV);
-    sp.WFT(i) = f.w;
-    sp.ThDF(i) = f.t;
-    sp.ETAR(i) = f.etaR;
-    p.etaR = f.etaR_raw;
+  const std::size_t NS = in.Vs.size();
+  r.WFT.resize(NS);
+  r.ThDF.resize(NS);
+  r.ETAR.resize(NS);
+  for (std::size_t i = 0; i < NS; ++i) {
+    const HullFactors f = factors(D, pr.PD, in.EAR, in.RV[i], in.Vs[i]);
+    r.WFT[i] = f.w;
+    r.ThDF[i] = f.t;
+    r.ETAR[i] = f.etaR;
+    r.etaR_raw_last = f.etaR_raw;
   }
 
-  PropellerContext ctx{run.con, run.son, run.series(), ow, pr};
-  PROPULSION_CHARACTERISTICS_II(
-      ctx, run.in, p.JTR, pr.PD, p.EAR, p.Z, p.PABS, p.THR, pr.N, ship.Vtrial, pr.KT, pr.KQ10,
-      ship.NSPEED, ship.Vs.data1(), sp.PEArr.data1(), D, ship.etas, ship.RHO, sp.WFT(p.ITR),
-      sp.ThDF(p.ITR), ship.NPROP, ship.IPOD, sp.WFT.data1(), sp.ThDF.data1(), sp.ETAR.data1());
+  CharacteristicsInput c;
+  c.set = in.set;
+  c.ow = r.ow;
+  c.JD = r.JTR;
+  c.PD = pr.PD;
+  c.EAR = in.EAR;
+  c.Z = r.Z;
+  c.PDEL = r.PABS;
+  c.TH = r.THR;
+  c.N = pr.N;
+  c.VD = in.Vtrial;
+  c.KTD = pr.KT;
+  c.KQD = pr.KQ;
+  c.D = D;
+  c.ETATR = in.etas;
+  c.RHO = in.RHO;
+  if (in.ITR >= 1 && static_cast<std::size_t>(in.ITR) <= NS) {
+    const auto itr = static_cast<std::size_t>(in.ITR - 1);
+    c.WD = r.WFT[itr];
+    c.TD = r.ThDF[itr];
+  }
+  c.NPROP = in.NPROP;
+  c.IPOD = in.IPOD;
+  c.VS = in.Vs;
+  c.PE = in.PE;
+  c.WFT = r.WFT;
+  c.ThDF = r.ThDF;
+  c.ETAR = r.ETAR;
+  r.characteristics = PROPULSION_CHARACTERISTICS(c);
+  r.charComputed = true;
+  r.stop = r.characteristics.stop;
+  return r;
 }
 
 }  // namespace vdk

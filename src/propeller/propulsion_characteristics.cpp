@@ -2,12 +2,9 @@
 // characteristics at every speed of the speed list (minimum service).
 #include <cmath>
 #include <cstdlib>
-#include <string>
 
-#include "core/stop.hpp"
-#include "propeller/propeller_routines.hpp"
-#include "format/format.hpp"
 #include "core/table_interpolation.hpp"
+#include "propeller/propeller_routines.hpp"
 
 namespace vdk {
 
@@ -23,12 +20,6 @@ constexpr float JGRID[NGRID] = {
     0.75f,  0.775f, 0.8f,   0.825f, 0.85f,  0.875f, 0.9f,   0.925f, 0.95f,  0.975f, 1.0f,
     1.025f, 1.05f,  1.075f, 1.1f,   1.125f, 1.15f,  1.175f, 1.2f};
 
-constexpr const char* FRAME = "(7X,'|',57('-'),'|')";
-constexpr const char* RULE_LEFT = "|--------|--------|";
-constexpr const char* RULE_RIGHT = "------|------|------|------|------|------|--------|-------|";
-constexpr const char* HEAD_LEFT = "|  Vs    |   PE   |";
-constexpr const char* HEAD_RIGHT = " ThDF |  WFT | ETAH | ETAR | ETA0 | ETAD |   PB   |  RPM  |";
-
 // The open-water points of the table.
 struct OpenWaterTable {
   int NJ = 0;
@@ -37,50 +28,6 @@ struct OpenWaterTable {
   float KQ[NLIST + 1] = {};
   float ETA0[NLIST + 1] = {};
 };
-
-void OPEN_WATER_PASS(std::ostream& unit, int SERIES, float JD, float Z, float EAR, float PDEL,
-                     float TH, float N, float VD, float KTD, float KQD, float D, float WD,
-                     float TD) {
-  if (SERIES == 1) {
-    WRITE_FORMATTED(unit,
-                    "(                                                       "
-                    "2/10X,'WAGENINGEN B SERISI PERVANE ACIK SU KARAKTERISTIKLERI')");
-  }
-  if (SERIES == 2) {
-    WRITE_FORMATTED(unit,
-                    "(                                                       "
-                    "2/14X,'GAWN SERISI PERVANE ACIK SU KARAKTERISTIKLERI')");
-  }
-  WRITE_FORMATTED(unit, FRAME);
-  WRITE_FORMATTED(unit, "(7X,'| CAP - D (m)         =  ',F8.2,3X,'|',3X,'J      =  ',F6.4,'  |')",
-                  D, JD);
-  WRITE_FORMATTED(unit, "(7X,'| ITME - TH   (kN)    =  ',F8.2,3X,'|',3X,'KT     =  ',F6.4,'  |')",
-                  TH, KTD);
-  WRITE_FORMATTED(unit, "(7X,'| GUC - PD    (kW)    =  ',F8.2,3X,'|',3X,'10KQ   =  ',F6.4,'  |')",
-                  PDEL, 10.0f * KQD);
-  WRITE_FORMATTED(unit, "(7X,'| RPM                 =  ',F8.2,3X,'|',3X,'T      =  ',F6.4,'  |')",
-                  N, TD);
-  WRITE_FORMATTED(unit, "(7X,'| GEMI HIZI-VS(KNOT)  =  ',F8.2,3X,'|',3X,'WT     =  ',F6.4,'  |')",
-                  VD, WD);
-  WRITE_FORMATTED(unit, "(7X,'| KANAT SAYISI (Z)    =  ',F6.0,5X,'|',3X,'Ae     =  ',F6.4,'  |')",
-                  Z, EAR);
-  WRITE_FORMATTED(unit, FRAME);
-}
-
-void OPEN_WATER_ROWS(std::ostream& unit, const OpenWaterTable& tab) {
-  WRITE_FORMATTED(unit, FRAME);
-  WRITE_FORMATTED(unit, "(7X,'|  No',4X,'J',7X,'KT',5X,'10KQ',4X,'ETA0',8X,'Bp',6X,'Delta |')");
-  WRITE_FORMATTED(unit, FRAME);
-  for (int k = 1; k <= tab.NJ; ++k) {
-    const float J = tab.J[k];
-    const float J5 = J * J * J * J * J;
-    const float Bp = 33.06746f * powf(tab.KQ[k] / J5, 0.5f);
-    const float delta = 101.2658f / J;
-    WRITE_FORMATTED(unit, "(7X,'| ',I2,3X,4(F5.3,3X),F8.2,2X,F8.2,' |')", k, J, tab.KT[k],
-                    10.0f * tab.KQ[k], tab.ETA0[k], Bp, delta);
-  }
-  WRITE_FORMATTED(unit, FRAME);
-}
 
 // Number of different advance ratios in the sorted J list.
 int DISTINCT_POINTS(const OpenWaterTable& tab) {
@@ -101,45 +48,22 @@ long long TIMES_PROPELLERS(int NPROP, long long one) {
   return n * one;
 }
 
-struct ServiceInput {
-  int NV;
-  const float* VS;
-  const float* PE;
-  const float* WFT;
-  const float* ThDF;
-  const float* ETAR;
-  float D, ETATR, RHO;
-  int NPROP;
-};
-
-void SERVICE_PASS(std::ostream& unit, const OpenWaterTable& tab, const ServiceInput& s) {
-  const std::string rule = std::string(RULE_LEFT) + RULE_RIGHT;
-  WRITE_LIST(unit);
-  WRITE_LIST(unit);
-  WRITE_LIST(unit);
-  WRITE_LIST(unit);
-  WRITE_LIST(unit, "    SEVK KARAKTERISTIKLERI - MINIMUM SERVIS");
-  WRITE_LIST(unit, rule);
-  WRITE_LIST(unit, std::string(HEAD_LEFT) + HEAD_RIGHT);
-  WRITE_LIST(unit, rule);
-
-  if (DISTINCT_POINTS(tab) < 2) {
-    // One open-water point defines no curve to read the service points from.
-    WRITE_FORMATTED(unit, "(' ACIK SU TABLOSU YETERSIZ - SERVIS TABLOSU HESAPLANAMADI')");
-    WRITE_LIST(unit, rule);
-    return;
-  }
-
+// The service rows, each read off the open-water curves at the rpm where the
+// propeller gives the thrust of its speed. A spline stop ends the rows.
+void SERVICE_ROWS(const OpenWaterTable& tab, const CharacteristicsInput& s,
+                  CharacteristicsRecord& r) {
   const int NJ = tab.NJ;
   float rpm[NLIST + 1] = {};
   float thrust[NLIST + 1] = {};
-  for (int i = 0; i < s.NV; ++i) {
+  const int NV = static_cast<int>(s.VS.size());
+  for (int i = 0; i < NV; ++i) {
+    const auto k = static_cast<std::size_t>(i);
     // The wake, thrust deduction and rotative efficiency of this speed.
-    const float w = s.WFT[i];
-    const float t = s.ThDF[i];
-    const float ETARi = s.ETAR[i];
+    const float w = s.WFT[k];
+    const float t = s.ThDF[k];
+    const float ETARi = s.ETAR[k];
 
-    const float V = s.VS[i] * 0.5144f;
+    const float V = s.VS[k] * 0.5144f;
     const float D4 = s.D * s.D * s.D * s.D;
     // Rpm rising: the J list from its last point to its first.
     for (int m = 1; m <= NJ; ++m) {
@@ -148,48 +72,33 @@ void SERVICE_PASS(std::ostream& unit, const OpenWaterTable& tab, const ServiceIn
       const float rps = rpm[m] / 60.0f;
       thrust[m] = tab.KT[NJ + 1 - m] * s.RHO / 1000.0f * (rps * rps) * D4;
     }
-    const float Treq = s.PE[i] / static_cast<float>(s.NPROP) / V / (1.0f - t);
+    const float Treq = s.PE[k] / static_cast<float>(s.NPROP) / V / (1.0f - t);
     float RPMi = 0;
-    TABLE_INTERPOLATION_OR_STOP(NJ, thrust + 1, rpm + 1, Treq, RPMi, NLIST, 3);
-    const float Ji = (1.0f - w) * V / ((RPMi / 60.0f) * s.D);
     float KTi = 0;
     float KQi = 0;
-    TABLE_INTERPOLATION_OR_STOP(NJ, tab.J + 1, tab.KT + 1, Ji, KTi, NLIST, 3);
-    TABLE_INTERPOLATION_OR_STOP(NJ, tab.J + 1, tab.KQ + 1, Ji, KQi, NLIST, 3);
+    bool read = TABLE_INTERPOLATION(NJ, thrust + 1, rpm + 1, Treq, RPMi, NLIST, 3);
+    const float Ji = (1.0f - w) * V / ((RPMi / 60.0f) * s.D);
+    read = read && TABLE_INTERPOLATION(NJ, tab.J + 1, tab.KT + 1, Ji, KTi, NLIST, 3);
+    read = read && TABLE_INTERPOLATION(NJ, tab.J + 1, tab.KQ + 1, Ji, KQi, NLIST, 3);
+    if (!read) {
+      r.stop = SPLINE_CAPACITY_STOP();
+      return;
+    }
     const float ETA0i = (KTi / KQi) * Ji / 6.2831855f;
 
-    const float ETAH = (1.0f - t) / (1.0f - w);
-    const float ETAD = ETAH * ETARi * ETA0i;
-    const float P = s.PE[i] / static_cast<float>(s.NPROP) / ETAD;
-    const long long PB = TIMES_PROPELLERS(s.NPROP, NEAREST_INTEGER(P / s.ETATR));
-    WRITE_FORMATTED(unit,
-                    "(' |',F7.3,' |',I7,' |',F5.3,' |',F5.3,' |',F5.3,' |',F5.3,"
-                    "' |',F5.3,' |',F5.3,' |',I7,' |',F6.1,' |')",
-                    s.VS[i], NEAREST_INTEGER(s.PE[i]), t, w, ETAH, ETARi, ETA0i, ETAD, PB, RPMi);
-  }
-  WRITE_LIST(unit, rule);
-}
-
-void LEGEND(std::ostream& son, float ETATR, int IPOD) {
-  WRITE_FORMATTED(son, "(/8X,'ACIKLAMALAR')");
-  WRITE_FORMATTED(son, "(3X,'Vs  : Gemi Hizi - knot')");
-  WRITE_FORMATTED(son, "(3X,'PE  : Efektif guc degeri - kW')");
-  WRITE_FORMATTED(son, "(3X,'ThDF: Itme azalmasi katsayisi')");
-  WRITE_FORMATTED(son, "(3X,'WFT : Efektif iz katsayisi')");
-  WRITE_FORMATTED(son, "(3X,'ETAR: Pervane rolatif donme verimi')");
-  WRITE_FORMATTED(son, "(3X,'ETA0: Pervane acik su verimi')");
-  WRITE_FORMATTED(son, "(3X,'ETAD: Genel sevk verimi - (1-ThDF)/(1-WFT)*ETA0*ETAR')");
-  WRITE_FORMATTED(son, "(3X,'PB  : Minimum makina gucu - kW')");
-  WRITE_FORMATTED(son, "(3X,'RPM : Pervane devir sayisi - devir/dakika')");
-  WRITE_FORMATTED(
-      son, "(3X,' Not: Transmisyon verimi Etatr = ',F6.3,'; PB - Makina gucune dahildir')", ETATR);
-  if (IPOD == 1) {
-    WRITE_FORMATTED(son,
-                    "(3X,' Not: Sevk Katsayilarinda POD lu pervane duzeltmes i yapilmistir.')");
-    WRITE_FORMATTED(son, "(3X,' Kaynak: A Parametric power prediction model for t ractor pods.')");
-    WRITE_FORMATTED(son, "(3X,' Yazarlar: kaynak raporun yazarlari (uc yazarli calisma)')");
-    WRITE_FORMATTED(son, "(3X,' Delft University of Technology')");
-    WRITE_FORMATTED(son, "(3X,' Ship Hydromechanics Lab. Report No: 1545-P, 2006 ')");
+    ServiceRow row;
+    row.VS = s.VS[k];
+    row.PE = NEAREST_INTEGER(s.PE[k]);
+    row.t = t;
+    row.w = w;
+    row.ETAH = (1.0f - t) / (1.0f - w);
+    row.ETAR = ETARi;
+    row.ETA0 = ETA0i;
+    row.ETAD = row.ETAH * ETARi * ETA0i;
+    const float P = s.PE[k] / static_cast<float>(s.NPROP) / row.ETAD;
+    row.PB = TIMES_PROPELLERS(s.NPROP, NEAREST_INTEGER(P / s.ETATR));
+    row.RPM = RPMi;
+    r.service.push_back(row);
   }
 }
 
@@ -216,57 +125,72 @@ void SORT_ASCENDING(int N, float* A) {
   }
 }
 
-void PROPULSION_CHARACTERISTICS_II(PropellerContext& ctx, std::istream& in, float JD, float PD,
-                                   float EAR, float& Z, float PDEL, float TH, float N, float VD,
-                                   float KTD, float KQD, int NV, const float* VS, const float* PE,
-                                   float D, float ETATR, float RHO, float WD, float TD, int NPROP,
-                                   int IPOD, const float* WFT, const float* ThDF,
-                                   const float* ETAR) {
-  OpenWaterState& ow = ctx.ow;
+CharacteristicsRecord PROPULSION_CHARACTERISTICS(const CharacteristicsInput& in) {
+  CharacteristicsRecord r;
+  r.ow = in.ow;
+  r.Z = in.Z;
+  OpenWaterState& ow = r.ow;
   OpenWaterTable tab;
 
   // J list: the grid up to the first negative thrust coefficient, then the design J.
   for (int k = 0; k < NGRID; ++k) {
     ow.J = JGRID[k];
-    SERIES_KTKQ(ow, ctx.set, PD, EAR, Z);
+    SERIES_KTKQ(ow, in.set, in.PD, in.EAR, r.Z);
     if (ow.KT < 0.0f) break;
     tab.J[++tab.NJ] = JGRID[k];
   }
-  tab.J[++tab.NJ] = JD;
+  tab.J[++tab.NJ] = in.JD;
   SORT_ASCENDING(tab.NJ, tab.J + 1);
 
   // Every point with the blade-drag correction of this propeller at this rpm.
   for (int k = 1; k <= tab.NJ; ++k) {
-    ow.ReVa = tab.J[k] * (N / 60.0f) * D;
-    ow.ReN = N;
-    ow.ReD = D;
+    ow.ReVa = tab.J[k] * (in.N / 60.0f) * in.D;
+    ow.ReN = in.N;
+    ow.ReD = in.D;
     ow.J = tab.J[k];
-    SERIES_KTKQ(ow, ctx.set, PD, EAR, Z);
+    SERIES_KTKQ(ow, in.set, in.PD, in.EAR, r.Z);
     tab.KT[k] = ow.KT;
     tab.KQ[k] = ow.KQ;
     tab.ETA0[k] = ow.ETA0;
+    OpenWaterRow row;
+    row.J = tab.J[k];
+    row.KT = ow.KT;
+    row.KQ = ow.KQ;
+    row.ETA0 = ow.ETA0;
+    const float J = row.J;
+    const float J5 = J * J * J * J * J;
+    row.Bp = 33.06746f * powf(row.KQ / J5, 0.5f);
+    row.delta = 101.2658f / J;
+    r.openWater.push_back(row);
   }
 
-  const int SERIES = ctx.set.SERIES;
-  OPEN_WATER_PASS(ctx.con, SERIES, JD, Z, EAR, PDEL, TH, N, VD, KTD, KQD, D, WD, TD);
-  PAUSE(in, ctx.con, "DEVAM ICIN 'ENTER' TUSUNA BASIN");
-  OPEN_WATER_ROWS(ctx.con, tab);
-  OPEN_WATER_PASS(ctx.son, SERIES, JD, Z, EAR, PDEL, TH, N, VD, KTD, KQD, D, WD, TD);
-  OPEN_WATER_ROWS(ctx.son, tab);
+  r.SERIES = in.set.SERIES;
+  r.JD = in.JD;
+  r.EAR = in.EAR;
+  r.PDEL = in.PDEL;
+  r.TH = in.TH;
+  r.N = in.N;
+  r.VD = in.VD;
+  r.KTD = in.KTD;
+  r.KQD = in.KQD;
+  r.D = in.D;
+  r.WD = in.WD;
+  r.TD = in.TD;
+  r.ETATR = in.ETATR;
+  r.IPOD = in.IPOD;
 
   // The service table is built around the design speed.
-  bool found = false;
-  for (int i = 0; i < NV && !found; ++i) found = std::fabs(VS[i] - VD) < 0.01f;
-  if (!found) {
-    WRITE_LIST(ctx.con, "SUB PROPULSION_CHARACTERISTICS_II 'DE");
-    WRITE_LIST(ctx.con, " DIZAYN HIZI BULUNAMADI - STOP");
-    STOP(EXIT_BAD_INPUT);
+  for (std::size_t i = 0; i < in.VS.size() && !r.designSpeedFound; ++i)
+    r.designSpeedFound = std::fabs(in.VS[i] - in.VD) < 0.01f;
+  if (!r.designSpeedFound) {
+    r.stop = DESIGN_SPEED_STOP();
+    return r;
   }
 
-  const ServiceInput s{NV, VS, PE, WFT, ThDF, ETAR, D, ETATR, RHO, NPROP};
-  SERVICE_PASS(ctx.con, tab, s);
-  SERVICE_PASS(ctx.son, tab, s);
-  LEGEND(ctx.son, ETATR, IPOD);
+  // One open-water point defines no curve to read the service points from.
+  r.serviceComputable = DISTINCT_POINTS(tab) >= 2;
+  if (r.serviceComputable) SERVICE_ROWS(tab, in, r);
+  return r;
 }
 
 }  // namespace vdk

@@ -1,17 +1,191 @@
-// Trial-condition propeller determination with its console dialogue, the
-// cavitation checks, and the power chain with the selected-propeller report.
+// Trial-condition propeller determination in the stages between the console
+// questions, and the power chain with the selected propeller and the
+// propulsion characteristics over the speed range.
 #pragma once
 
-#include "run/run_state.hpp"
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/stop.hpp"
+#include "propeller/cavitation.hpp"
+#include "propeller/open_water.hpp"
+#include "propeller/propeller_result.hpp"
+#include "propeller/propeller_routines.hpp"
 
 namespace vdk {
 
-// Dialogue, thrust per propeller, propeller routine of the PropCase,
-// cavitation and tip-vortex checks, recomputed factors and the efficiency test.
-void TRIAL_PROPELLER(Run& run);
+// Holtrop's wake, thrust deduction and rotative efficiency of the hull.
+struct HullFactors {
+  float w = 0, t = 0, etaR = 0;  // after the correction factors of the input
+  float etaR_raw = 0;            // before the correction factor
+};
 
-// Power chain, selected propeller, other-method summary, per-speed factors and
-// propulsion characteristics over the speed range.
-void POWER_CHAIN(Run& run);
+// Factors of the hull for a propeller of diameter DP (m), pitch ratio PD and
+// area ratio EAR at the speed V (knots) whose viscous resistance is RV (kN).
+// Supplied by the caller: the hull form lies outside the propeller routines.
+using HullFactorsAt = std::function<HullFactors(float DP, float PD, float EAR, float RV, float V)>;
+
+// ---------------------------------------------------------------------------
+// Stage 1, before the efficiency question: effective power at the trial speed.
+
+struct TrialStartInput {
+  std::vector<float> Vs;    // speeds of the speed list, knots
+  std::vector<float> PEtr;  // trial effective power at each speed, kW
+  float Vtrial = 0;
+};
+
+struct TrialStartRecord {
+  float PEtrial = 0;         // effective power at the trial speed, kW
+  std::optional<Stop> stop;  // the power curve could not be read
+  friend bool operator==(const TrialStartRecord&, const TrialStartRecord&) = default;
+};
+
+TrialStartRecord TRIAL_START(const TrialStartInput& in);
+
+// ---------------------------------------------------------------------------
+// Stage 2, given the assumed overall propulsive efficiency: thrust per propeller.
+
+struct TrialThrustInput {
+  float PEtrial = 0;
+  float Vtrial = 0;    // knots
+  float w = 0, t = 0;  // wake and thrust deduction of the first estimate
+  int NPROP = 0;
+};
+
+struct TrialThrustRecord {
+  float etad_typed = 0;  // the assumed efficiency as answered
+  float PEtrial = 0, Vtrial = 0, w = 0, t = 0;
+  int NPROP = 0;
+  float Pd = 0;              // delivered power at the assumed efficiency, kW
+  float Va = 0;              // advance speed, knots
+  float Rt = 0;              // total resistance from the power, kN
+  float T = 0;               // thrust per propeller, kN
+  std::optional<Stop> stop;  // an efficiency of zero or below cannot be used
+  friend bool operator==(const TrialThrustRecord&, const TrialThrustRecord&) = default;
+};
+
+inline Stop UNUSABLE_EFFICIENCY_STOP() {
+  return Stop{EXIT_BAD_INPUT, false, {}, "assumed efficiency not above zero"};
+}
+
+TrialThrustRecord TRIAL_THRUST(const TrialThrustInput& in, float etad_typed);
+
+// ---------------------------------------------------------------------------
+// Stage 3, given the blade number: Keller's area ratio.
+
+struct TrialBladesInput {
+  int SERIES = 1;
+  float RHO = 0, GRAV = 0, Hsd = 0;
+  float D = 0;  // diameter (the starting one when it is still to be found), m
+  float T = 0;  // thrust per propeller, kN
+  PropellerRoutine routine = PropellerRoutine::None;
+};
+
+struct TrialBladesRecord {
+  float Z_typed = 0;
+  float Z = 0;     // blade number used: the Gawn series is three-bladed
+  float EARK = 0;  // Keller's area ratio
+  // The rpm-given search finds the diameter Keller's formula needed already.
+  bool diameterNote = false;
+  friend bool operator==(const TrialBladesRecord&, const TrialBladesRecord&) = default;
+};
+
+TrialBladesRecord TRIAL_BLADES(const TrialBladesInput& in, float Z_typed);
+
+// ---------------------------------------------------------------------------
+// Stage 4, given the area ratio in use: the propeller, its cavitation checks,
+// its factors and the test of the assumed efficiency.
+
+struct TrialPropellerInput {
+  PropellerRoutine routine = PropellerRoutine::None;
+  SeriesSettings set;
+  OpenWaterState ow;  // evaluation record on entry
+  float D = 0;        // given (or starting) diameter, m
+  float N = 0;        // given rpm
+  float PD = 0;       // given pitch ratio
+  float RHO = 0, GRAV = 0, Hsd = 0;
+  float Vtrial = 0;
+  float RVtrial = 0;  // viscous resistance at the trial speed, kN
+  int NPROP = 0;
+  float w = 0, t = 0, etaR = 0;  // factors of the first estimate
+  TrialThrustRecord thrust;
+  TrialBladesRecord blades;
+};
+
+struct TrialPropellerRecord {
+  float EAR = 0;   // area ratio in use
+  float EARK = 0;  // Keller's
+  PropellerRoutineRecord routine;
+  SelectedPropeller sel;  // the propeller settled on (given N and D without a routine)
+  float Z = 0;            // blade number after the routine
+  OpenWaterState ow;      // with the blade-drag correction context of this propeller
+  CavitationInput cavIn;
+  CavitationResult cav;
+  bool factorsRecomputed = false;  // a pitch ratio was found
+  float w = 0, t = 0, etaR = 0;    // factors with the propeller settled on
+  float etad_typed = 0;
+  float etad_computed = 0;
+  float Pd = 0;  // delivered power at the computed efficiency, kW (all propellers)
+  int NPROP = 0;
+  // No propeller, a spline stop, or the efficiency test (with pause).
+  std::optional<Stop> stop;
+  friend bool operator==(const TrialPropellerRecord&, const TrialPropellerRecord&) = default;
+};
+
+inline Stop EFFICIENCY_MISMATCH_STOP() {
+  return Stop{EXIT_EFFICIENCY, true, {}, "assumed and computed efficiency differ"};
+}
+
+TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in, float EAR,
+                                                   const HullFactorsAt& factors);
+
+// ---------------------------------------------------------------------------
+// The power chain: brake, engine and delivered power, the selected propeller
+// at the trial advance ratio, its factors at every speed and the propulsion
+// characteristics.
+
+struct PowerChainInput {
+  PropellerRoutine routine = PropellerRoutine::None;
+  SeriesSettings set;
+  OpenWaterState ow;                 // evaluation record after the trial propeller
+  SelectedPropeller sel;             // as the trial propeller left it
+  std::vector<float> JCAND, PDCAND;  // optimum line of the search (first MAX_CANDIDATES)
+  float PEtrial = 0;
+  float w = 0, t = 0, etaR = 0;  // factors of the trial propeller
+  float Z = 0, EAR = 0, D = 0;
+  float etas = 0, MCR = 0, RHO = 0, Vtrial = 0;
+  int ITR = 0;  // position of the trial speed in the speed list, from 1
+  int NPROP = 0, IPOD = 0;
+  std::vector<float> Vs, PE, RV;  // per speed: knots, effective power kW, viscous resistance kN
+};
+
+struct PowerChainRecord {
+  float PEtrial = 0, etas = 0, MCR = 0;
+  float ETAH = 0;
+  float ETA0_trial = 0;  // open-water efficiency of the trial propeller
+  float etaR_trial = 0;  // rotative efficiency of the trial propeller
+  float etad = 0;        // computed overall propulsive efficiency
+  float Pb = 0, Pbm = 0, Pbd = 0;
+  float JTR = 0, PDTR = 0, PABS = 0, THR = 0;
+  // The selected propeller at the trial advance ratio; its KQ is the torque
+  // coefficient itself (sel.KQ10 keeps 10 KQ of the trial propeller).
+  SelectedPropeller sel;
+  float Z = 0, EAR = 0, D = 0;
+  OpenWaterState ow;  // evaluation record after the trial-point evaluation
+  // Factors of the selected propeller at every speed.
+  std::vector<float> WFT, ThDF, ETAR;
+  float etaR_raw_last = 0;  // raw rotative efficiency of the last speed
+  bool charComputed = false;
+  CharacteristicsRecord characteristics;
+  std::optional<Stop> stop;  // the optimum line could not be read (after the power lines)
+  friend bool operator==(const PowerChainRecord&, const PowerChainRecord&) = default;
+};
+
+// The optimum line of a search record: J and P/D of its first MAX_CANDIDATES candidates.
+void OPTIMUM_LINE(const PropellerRoutineRecord& r, std::vector<float>& JCAND,
+                  std::vector<float>& PDCAND);
+
+PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactorsAt& factors);
 
 }  // namespace vdk

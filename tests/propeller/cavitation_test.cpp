@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "report/propeller_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -32,9 +33,16 @@ struct Outputs {
   std::ostringstream con, son;
 };
 
+// The checks and their report, as the trial propeller makes them.
+CavitationResult CHECK(Outputs& o, const CavitationInput& in) {
+  const CavitationResult r = CAVITATION_CHECKS(in);
+  WRITE_CAVITATION_CHECKS(o.con, o.son, r);
+  return r;
+}
+
 TEST(Cavitation, WorkedFiguresInRange) {
   Outputs o;
-  const CavitationResult r = CAVITATION_CHECKS(o.con, o.son, medium_propeller());
+  const CavitationResult r = CHECK(o, medium_propeller());
   ASSERT_TRUE(r.inRange);
   EXPECT_NEAR(r.Sigma, 0.65225, 2e-5);
   EXPECT_NEAR(r.Tauc, 0.34627, 2e-5);
@@ -56,7 +64,7 @@ TEST(Cavitation, WorkedFiguresInRange) {
 
 TEST(Cavitation, BlocksGoToTheirOutputsInOrder) {
   Outputs o;
-  CAVITATION_CHECKS(o.con, o.son, medium_propeller());
+  CHECK(o, medium_propeller());
   const std::string con = o.con.str();
   const std::string son = o.son.str();
   // Console: two empty lines, then the Burrill block opening with two more.
@@ -102,8 +110,7 @@ float immersion_for_sigma(CavitationInput in, float bound, bool lower_bound, boo
   for (int k = 0; k < 200; ++k) {
     const float mid = 0.5f * (lo + hi);
     in.Hsd = mid;
-    std::ostringstream c, s;
-    const float sigma = CAVITATION_CHECKS(c, s, in).Sigma;
+    const float sigma = CAVITATION_CHECKS(in).Sigma;
     const bool below = lower_bound ? sigma < bound : sigma <= bound;
     (below ? lo : hi) = mid;
   }
@@ -122,7 +129,7 @@ TEST(Cavitation, SigmaJustInsideAndOutsideTheChart) {
     {
       in.Hsd = inside;
       Outputs o;
-      const CavitationResult r = CAVITATION_CHECKS(o.con, o.son, in);
+      const CavitationResult r = CHECK(o, in);
       EXPECT_TRUE(r.inRange) << c.bound << " " << r.Sigma;
       EXPECT_NE(o.son.str().find("BURRIL KAVITASYON"), std::string::npos);
       EXPECT_EQ(o.son.str().find("HATA"), std::string::npos);
@@ -130,7 +137,7 @@ TEST(Cavitation, SigmaJustInsideAndOutsideTheChart) {
     {
       in.Hsd = outside;
       Outputs o;
-      const CavitationResult r = CAVITATION_CHECKS(o.con, o.son, in);
+      const CavitationResult r = CHECK(o, in);
       EXPECT_FALSE(r.inRange) << c.bound << " " << r.Sigma;
       EXPECT_NEAR(r.Sigma, c.bound, 1e-5f);
       const std::string sig = c.bound < 1.0f ? " 0.180" : " 1.500";
@@ -152,8 +159,8 @@ TEST(Cavitation, DensityMovesSigmaButNotThePresentLoading) {
   CavitationInput fresh = medium_propeller();
   fresh.RHO = 1000.0f;
   Outputs a, b;
-  const CavitationResult sea = CAVITATION_CHECKS(a.con, a.son, medium_propeller());
-  const CavitationResult fw = CAVITATION_CHECKS(b.con, b.son, fresh);
+  const CavitationResult sea = CHECK(a, medium_propeller());
+  const CavitationResult fw = CHECK(b, fresh);
   EXPECT_NEAR(fw.Sigma, 0.66304, 2e-5);
   EXPECT_NEAR(fw.EARB25, 1.12405, 5e-5);
   EXPECT_FLOAT_EQ(fw.Tauc, sea.Tauc);
@@ -169,7 +176,7 @@ TEST(Cavitation, KellerAreaRatio) {
   EXPECT_NEAR(step, 0.3f * 800.0f * 1000.0f / (PSTAT * 25.0f), 1e-6f);
 
   std::ostringstream son;
-  KELLER_BLOCK(son, 0.8f, 0.73844f);
+  WRITE_KELLER_BLOCK(son, 0.8f, 0.73844f);
   EXPECT_EQ(son.str(),
             "\n\n  ======================================================\n"
             "  KELLER KAVITASYON KRITERINE GORE ACINIM ALANI KONTROLU\n"

@@ -9,6 +9,8 @@
 
 #include "core/stop.hpp"
 #include "propeller/propeller_routines.hpp"
+#include "report/dialogue_lines.hpp"
+#include "report/propeller_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -37,24 +39,44 @@ struct Result {
   float Z = 0;
 };
 
+// The computation and its two writers with the pause between them, as the
+// power chain runs them.
 Result run_case(Case c) {
   std::ostringstream con, son;
   std::istringstream in(c.answers);
-  OpenWaterState ow;
-  PropellerResult pr;
-  PropellerContext ctx{con, son, SeriesSettings{c.SERIES, 0.0f}, ow, pr};
+  CharacteristicsInput ci;
+  ci.set = SeriesSettings{c.SERIES, 0.0f};
+  ci.JD = c.JD;
+  ci.PD = c.PD;
+  ci.EAR = c.EAR;
+  ci.Z = c.Z;
+  ci.PDEL = c.PDEL;
+  ci.TH = c.TH;
+  ci.N = c.N;
+  ci.VD = c.VD;
+  ci.KTD = c.KTD;
+  ci.KQD = c.KQD;
+  ci.D = c.D;
+  ci.ETATR = c.ETATR;
+  ci.RHO = c.RHO;
+  ci.WD = c.WD;
+  ci.TD = c.TD;
+  ci.NPROP = c.NPROP;
+  ci.IPOD = c.IPOD;
+  ci.VS = c.VS;
+  ci.PE = c.PE;
+  ci.WFT = c.WFT;
+  ci.ThDF = c.ThDF;
+  ci.ETAR = c.ETAR;
+  const CharacteristicsRecord rec = PROPULSION_CHARACTERISTICS(ci);
+  WRITE_CHARACTERISTICS_BEFORE_PAUSE(con, rec);
+  PAUSE(in, con, CHARACTERISTICS_PAUSE_PROMPT);
+  WRITE_CHARACTERISTICS_AFTER_PAUSE(con, son, rec);
   Result r;
-  try {
-    PROPULSION_CHARACTERISTICS_II(ctx, in, c.JD, c.PD, c.EAR, c.Z, c.PDEL, c.TH, c.N, c.VD, c.KTD,
-                                  c.KQD, static_cast<int>(c.VS.size()), c.VS.data(), c.PE.data(),
-                                  c.D, c.ETATR, c.RHO, c.WD, c.TD, c.NPROP, c.IPOD, c.WFT.data(),
-                                  c.ThDF.data(), c.ETAR.data());
-  } catch (const StopRequest& stop) {
-    r.status = stop.status;
-  }
+  if (rec.stop) r.status = rec.stop->status;
   r.con = con.str();
   r.son = son.str();
-  r.Z = c.Z;
+  r.Z = rec.Z;
   return r;
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/legacy_propeller.hpp"
 #include "propeller/open_water.hpp"
-#include "propeller/trial.hpp"
 #include "trial_fixture.hpp"
 
 namespace vdk {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "core/stop.hpp"
-#include "propeller/propeller_routines.hpp"
 #include "format/format.hpp"
+#include "propeller/propeller_routines.hpp"
+#include "report/propeller_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -16,11 +17,48 @@ namespace {
 
 using test::split_lines;
 
+// A routine run on its own: the record and its report.
 struct Bench {
   std::ostringstream con, son;
-  OpenWaterState ow;
-  PropellerResult pr;
-  PropellerContext ctx{con, son, SeriesSettings{1, 0.0f}, ow, pr};
+  SeriesSettings set{1, 0.0f};
+  OpenWaterState ow;  // evaluation record on entry, then as the routine leaves it
+  PropellerRoutineRecord rec;
+  const SelectedPropeller& pr() const { return rec.sel; }
+  int ncand() const { return static_cast<int>(rec.candidates.size()); }
+  const CandidateRow& cand(int i) const { return rec.candidates[static_cast<std::size_t>(i - 1)]; }
+
+  void run(PropellerRoutine routine, float T, float D, float N, float PD, float Va, float RHO,
+           float& Z, float EAR) {
+    PropellerRoutineInput in;
+    in.routine = routine;
+    in.set = set;
+    in.ow = ow;
+    in.T = T;
+    in.D = D;
+    in.N = N;
+    in.PD = PD;
+    in.Va = Va;
+    in.RHO = RHO;
+    in.Z = Z;
+    in.EAR = EAR;
+    rec = PROPELLER_ROUTINE(in);
+    WRITE_PROPELLER_ROUTINE(con, son, rec);
+    Z = rec.Z;
+    ow = rec.ow;
+  }
+  void ktj2(float T, float D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::OptimumForD, T, D, 0.0f, 0.0f, Va, RHO, Z, EAR);
+  }
+  void ktj4(float T, float N, float& D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::OptimumForN, T, D, N, 0.0f, Va, RHO, Z, EAR);
+    D = rec.sel.D;
+  }
+  void pitch(float T, float D, float N, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::PitchForThrust, T, D, N, 0.0f, Va, RHO, Z, EAR);
+  }
+  void given(float PD, float N, float D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::Given, 0.0f, D, N, PD, Va, RHO, Z, EAR);
+  }
 };
 
 float thrust_kN(float D, float KT, float n, float RHO) {
@@ -34,17 +72,17 @@ constexpr float Vlow = 4.0f;
 TEST(PitchForThrust, StopsAtFirstGridValue) {
   Bench b;
   float Z = 4.0f;
-  PITCH_FOR_THRUST(b.ctx, 1.0f, D, N, Vlow, RHO, Z, EAR);
-  EXPECT_EQ(b.pr.PD, 0.5f);
+  b.pitch(1.0f, D, N, Vlow, RHO, Z, EAR);
+  EXPECT_EQ(b.pr().PD, 0.5f);
   EXPECT_EQ(b.ow.ReN, N);
   EXPECT_EQ(b.ow.ReVa, Vlow);
-  EXPECT_EQ(b.pr.J, Vlow / ((N / 60.0f) * D));
-  EXPECT_EQ(b.pr.D, D);
-  EXPECT_EQ(b.pr.KQ10, 10.0f * b.ow.KQ);
+  EXPECT_EQ(b.pr().J, Vlow / ((N / 60.0f) * D));
+  EXPECT_EQ(b.pr().D, D);
+  EXPECT_EQ(b.pr().KQ10, 10.0f * b.ow.KQ);
 
   const auto con = split_lines(b.con.str());
   ASSERT_EQ(con.size(), 3u);
-  const float Tp = thrust_kN(D, b.pr.KT, N / 60.0f, RHO);
+  const float Tp = thrust_kN(D, b.pr().KT, N / 60.0f, RHO);
   EXPECT_EQ(con[0] + "\n", FORMAT_TO_STRING("(1X,'T=',F10.2,' kN  Va=',F8.3,' m/s  RHO = ',F6.1,"
                                             "' kg/m3')",
                                             Tp, Vlow, RHO));
@@ -56,12 +94,12 @@ TEST(PitchForThrust, StopsAtFirstGridValue) {
 TEST(PitchForThrust, EqualThrustDoesNotStop) {
   Bench first;
   float Z = 4.0f;
-  PITCH_FOR_THRUST(first.ctx, 1.0f, D, N, Vlow, RHO, Z, EAR);
-  const float T = thrust_kN(D, first.pr.KT, N / 60.0f, RHO);
+  first.pitch(1.0f, D, N, Vlow, RHO, Z, EAR);
+  const float T = thrust_kN(D, first.pr().KT, N / 60.0f, RHO);
 
   Bench b;
-  PITCH_FOR_THRUST(b.ctx, T, D, N, Vlow, RHO, Z, EAR);
-  EXPECT_EQ(b.pr.PD, 0.5f + 0.0001f);
+  b.pitch(T, D, N, Vlow, RHO, Z, EAR);
+  EXPECT_EQ(b.pr().PD, 0.5f + 0.0001f);
 }
 
 TEST(PitchForThrust, NegativeTorqueIsSkipped) {
@@ -78,20 +116,20 @@ TEST(PitchForThrust, NegativeTorqueIsSkipped) {
   ASSERT_GT(thrust_kN(d, probe.KT, rpm / 60.0f, RHO), T);
 
   Bench b;
-  PITCH_FOR_THRUST(b.ctx, T, d, rpm, va, RHO, Z, EAR);
-  EXPECT_GT(b.pr.PD, 0.9f);
-  EXPECT_GE(b.pr.KQ10, 0.0f);
+  b.pitch(T, d, rpm, va, RHO, Z, EAR);
+  EXPECT_GT(b.pr().PD, 0.9f);
+  EXPECT_GE(b.pr().KQ10, 0.0f);
   // The grid value before the answer still has a negative torque.
   OpenWaterState before = b.ow;
-  SERIES_KTKQ(before, SeriesSettings{1, 0.0f}, b.pr.PD - 0.0001f, EAR, Z);
+  SERIES_KTKQ(before, SeriesSettings{1, 0.0f}, b.pr().PD - 0.0001f, EAR, Z);
   EXPECT_LT(before.KQ, 0.0f);
 }
 
 TEST(PitchForThrust, GawnShowsThreeBlades) {
   Bench b;
-  b.ctx.set = SeriesSettings{2, 1.0f};
+  b.set = SeriesSettings{2, 1.0f};
   float Z = 4.0f;
-  PITCH_FOR_THRUST(b.ctx, 400.0f, D, N, Va, RHO, Z, EAR);
+  b.pitch(400.0f, D, N, Va, RHO, Z, EAR);
   EXPECT_EQ(Z, 3.0f);
   const auto con = split_lines(b.con.str());
   ASSERT_EQ(con.size(), 4u);
@@ -102,7 +140,7 @@ TEST(PitchForThrust, GawnShowsThreeBlades) {
   ASSERT_EQ(son.size(), 5u);
   EXPECT_EQ(son[2], " (HESAPLARDA C.P. PERVANE DUZELTMESI YAPILMISTIR)    ");
   EXPECT_EQ(son[3], "");
-  EXPECT_GT(thrust_kN(D, b.pr.KT, N / 60.0f, RHO), 400.0f);
+  EXPECT_GT(thrust_kN(D, b.pr().KT, N / 60.0f, RHO), 400.0f);
 }
 
 // A pitch found inside the grid, worked out apart from this code: every
@@ -112,13 +150,13 @@ TEST(PitchForThrust, GawnShowsThreeBlades) {
 TEST(PitchForThrust, PitchOfAnIndependentCalculation) {
   Bench b;
   float Z = 4.0f;
-  PITCH_FOR_THRUST(b.ctx, 1500.0f, 6.5f, 120.0f, 9.0f, 1025.0f, Z, 0.7f);
-  EXPECT_EQ(b.pr.PD, 1.05019128f);
-  EXPECT_EQ(b.pr.J, 0.692307711f);
-  EXPECT_NEAR(b.pr.KT, 0.204955623f, 2e-7f);
-  EXPECT_NEAR(b.pr.KQ10, 0.344384879f, 1e-6f);
-  EXPECT_NEAR(b.pr.ETA0, 0.655745089f, 2e-6f);
-  EXPECT_NEAR(b.pr.Pd, 20587.53f, 0.05f);
+  b.pitch(1500.0f, 6.5f, 120.0f, 9.0f, 1025.0f, Z, 0.7f);
+  EXPECT_EQ(b.pr().PD, 1.05019128f);
+  EXPECT_EQ(b.pr().J, 0.692307711f);
+  EXPECT_NEAR(b.pr().KT, 0.204955623f, 2e-7f);
+  EXPECT_NEAR(b.pr().KQ10, 0.344384879f, 1e-6f);
+  EXPECT_NEAR(b.pr().ETA0, 0.655745089f, 2e-6f);
+  EXPECT_NEAR(b.pr().Pd, 20587.53f, 0.05f);
   EXPECT_EQ(b.ow.ReN, 120.0f);
   EXPECT_EQ(b.ow.ReVa, 9.0f);
   EXPECT_EQ(b.ow.ReD, 0.0f);
@@ -132,13 +170,12 @@ TEST(PitchForThrust, PitchOfAnIndependentCalculation) {
 TEST(PitchForThrust, UnreachableThrustWarnsAndGoesOn) {
   Bench b;
   float Z = 4.0f;
-  b.pr.N = 77.0f;
-  PITCH_FOR_THRUST(b.ctx, 1.0e6f, D, N, Va, RHO, Z, EAR);
+  b.pitch(1.0e6f, D, N, Va, RHO, Z, EAR);
   float last = 0.5f;
   for (int i = 0; i < 9000; ++i) last = last + 0.0001f;
-  EXPECT_EQ(b.pr.PD, last);
-  EXPECT_NEAR(b.pr.PD, 1.4001f, 0.0001f);
-  EXPECT_EQ(b.pr.N, 77.0f);  // not written by this routine
+  EXPECT_EQ(b.pr().PD, last);
+  EXPECT_NEAR(b.pr().PD, 1.4001f, 0.0001f);
+  EXPECT_EQ(b.pr().N, N);  // the given rpm
   const auto con = split_lines(b.con.str());
   ASSERT_EQ(con.size(), 4u);
   EXPECT_EQ(con[1].substr(con[1].size() - 13), " P/D =  1.400");
@@ -150,41 +187,37 @@ TEST(PitchForThrust, NoUsablePitchStops) {
   // With a series selector that evaluates nothing the coefficients stay
   // those of the previous evaluation: a negative torque at every pitch.
   Bench b;
-  b.ctx.set = SeriesSettings{3, 0.0f};
+  b.set = SeriesSettings{3, 0.0f};
   b.ow.KT = 0.5f;
   b.ow.KQ = -0.01f;
-  b.pr.PD = 0.77f;
   float Z = 4.0f;
-  try {
-    PITCH_FOR_THRUST(b.ctx, 1.0f, D, N, Va, RHO, Z, EAR);
-    FAIL() << "no stop";
-  } catch (const StopRequest& s) {
-    EXPECT_EQ(s.status, EXIT_CALC_STOP);
-  }
+  b.pitch(1.0f, D, N, Va, RHO, Z, EAR);
+  ASSERT_TRUE(b.rec.stop);
+  EXPECT_EQ(b.rec.stop->status, EXIT_CALC_STOP);
+  EXPECT_FALSE(b.rec.stop->pause);
   EXPECT_EQ(b.con.str(), " UYGUN PERVANE BULUNAMADI - STOP\n");
   EXPECT_EQ(b.son.str(), b.con.str());
-  EXPECT_EQ(b.pr.PD, 0.77f);
+  EXPECT_EQ(b.pr().PD, 0.0f);  // no pitch ratio found
 }
 
 TEST(GivenPropeller, OperatingPointReportAndRecord) {
   Bench b;
-  b.pr.NCAND = 5;
   float Z = 4.0f;
-  GIVEN_PROPELLER(b.ctx, 1.0f, N, D, Va, RHO, Z, EAR);
+  b.given(1.0f, N, D, Va, RHO, Z, EAR);
   const float n = N / 60.0f;
   const float J = Va / (n * D);
-  EXPECT_EQ(b.pr.J, J);
-  EXPECT_EQ(b.pr.PD, 1.0f);
-  EXPECT_EQ(b.pr.N, N);
-  EXPECT_EQ(b.pr.D, D);
-  EXPECT_EQ(b.pr.NCAND, 5);
+  EXPECT_EQ(b.pr().J, J);
+  EXPECT_EQ(b.pr().PD, 1.0f);
+  EXPECT_EQ(b.pr().N, N);
+  EXPECT_EQ(b.pr().D, D);
+  EXPECT_EQ(b.ncand(), 0);
   // No drag correction while the context is zero.
   OpenWaterState plain;
   plain.J = J;
   WAGENINGEN_B_KTKQ(plain, SeriesSettings{1, 0.0f}, 1.0f, EAR, 4.0f);
-  EXPECT_EQ(b.pr.KT, plain.KT);
-  EXPECT_EQ(b.pr.KQ10, 10.0f * plain.KQ);
-  EXPECT_EQ(b.pr.ETA0, plain.ETA0);
+  EXPECT_EQ(b.pr().KT, plain.KT);
+  EXPECT_EQ(b.pr().KQ10, 10.0f * plain.KQ);
+  EXPECT_EQ(b.pr().ETA0, plain.ETA0);
 
   const auto con = split_lines(b.con.str());
   ASSERT_EQ(con.size(), 9u);

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "core/stop.hpp"
-#include "propeller/propeller_routines.hpp"
 #include "format/format.hpp"
+#include "propeller/propeller_routines.hpp"
+#include "report/propeller_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -23,11 +24,48 @@ const std::string R4 = " ---|-------|-------|--------|--------|--------|--------
 const std::string H1 = "  i    P/D      J       Kt      10Kq     eta0       Bp          delta";
 const std::string H2 = "  i    P/D      J       Kt      10Kq     eta0       Bp         delta";
 
+// A routine run on its own: the record and its report.
 struct Bench {
   std::ostringstream con, son;
-  OpenWaterState ow;
-  PropellerResult pr;
-  PropellerContext ctx{con, son, SeriesSettings{1, 0.0f}, ow, pr};
+  SeriesSettings set{1, 0.0f};
+  OpenWaterState ow;  // evaluation record on entry, then as the routine leaves it
+  PropellerRoutineRecord rec;
+  const SelectedPropeller& pr() const { return rec.sel; }
+  int ncand() const { return static_cast<int>(rec.candidates.size()); }
+  const CandidateRow& cand(int i) const { return rec.candidates[static_cast<std::size_t>(i - 1)]; }
+
+  void run(PropellerRoutine routine, float T, float D, float N, float PD, float Va, float RHO,
+           float& Z, float EAR) {
+    PropellerRoutineInput in;
+    in.routine = routine;
+    in.set = set;
+    in.ow = ow;
+    in.T = T;
+    in.D = D;
+    in.N = N;
+    in.PD = PD;
+    in.Va = Va;
+    in.RHO = RHO;
+    in.Z = Z;
+    in.EAR = EAR;
+    rec = PROPELLER_ROUTINE(in);
+    WRITE_PROPELLER_ROUTINE(con, son, rec);
+    Z = rec.Z;
+    ow = rec.ow;
+  }
+  void ktj2(float T, float D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::OptimumForD, T, D, 0.0f, 0.0f, Va, RHO, Z, EAR);
+  }
+  void ktj4(float T, float N, float& D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::OptimumForN, T, D, N, 0.0f, Va, RHO, Z, EAR);
+    D = rec.sel.D;
+  }
+  void pitch(float T, float D, float N, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::PitchForThrust, T, D, N, 0.0f, Va, RHO, Z, EAR);
+  }
+  void given(float PD, float N, float D, float Va, float RHO, float& Z, float EAR) {
+    run(PropellerRoutine::Given, 0.0f, D, N, PD, Va, RHO, Z, EAR);
+  }
   std::vector<std::string> conLines() const { return split_lines(con.str()); }
   std::vector<std::string> sonLines() const { return split_lines(son.str()); }
 };
@@ -59,14 +97,14 @@ std::vector<std::pair<float, float>> reference_candidates(float target, float EA
 
 // With RHO 1000, Va 1 and D 1 the KT/J^2 target is the thrust in kN.
 void search_ktj2(Bench& b, float T, float Z = 4.0f, float EAR = 0.6f) {
-  OPTIMUM_PROPELLER_KTJ2(b.ctx, T, 1.0f, 1.0f, 1000.0f, Z, EAR);
+  b.ktj2(T, 1.0f, 1.0f, 1000.0f, Z, EAR);
 }
 
 void expect_candidates(const Bench& b, const std::vector<std::pair<float, float>>& ref) {
-  ASSERT_EQ(b.pr.NCAND, static_cast<int>(ref.size()));
-  for (int i = 1; i <= b.pr.NCAND; ++i) {
-    EXPECT_EQ(b.pr.PDCAND(i), ref[static_cast<std::size_t>(i - 1)].first) << i;
-    EXPECT_EQ(b.pr.JCAND(i), ref[static_cast<std::size_t>(i - 1)].second) << i;
+  ASSERT_EQ(b.ncand(), static_cast<int>(ref.size()));
+  for (int i = 1; i <= b.ncand(); ++i) {
+    EXPECT_EQ(b.cand(i).PD, ref[static_cast<std::size_t>(i - 1)].first) << i;
+    EXPECT_EQ(b.cand(i).J, ref[static_cast<std::size_t>(i - 1)].second) << i;
   }
 }
 
@@ -89,7 +127,7 @@ TEST(OptimumSearch, CandidatesMatchPointByPointScan) {
   Bench b;
   search_ktj2(b, 0.19f);
   expect_candidates(b, reference_candidates(0.19f, 0.6f, 4.0f));
-  EXPECT_EQ(b.pr.NCAND, 90);
+  EXPECT_EQ(b.ncand(), 90);
 }
 
 TEST(OptimumSearch, TargetAboveEveryLoadingOfLowPitch) {
@@ -127,15 +165,14 @@ TEST(OptimumSearch, NegativeThrustEndsThePointsOfAPitch) {
   search_ktj2(b, target);
   const auto ref = reference_candidates(target, 0.6f, 4.0f);
   expect_candidates(b, ref);
-  ASSERT_GT(b.pr.NCAND, 0);
-  EXPECT_GT(b.pr.PDCAND(1), 0.5f);
+  ASSERT_GT(b.ncand(), 0);
+  EXPECT_GT(b.cand(1).PD, 0.5f);
 }
 
 TEST(OptimumSearch, Ktj2ReportAndRecord) {
   Bench b;
   float Z = 4.0f;
-  b.pr.D = 0.0f;
-  OPTIMUM_PROPELLER_KTJ2(b.ctx, 900.0f, 6.5f, 10.5f, 1025.0f, Z, 0.6f);
+  b.ktj2(900.0f, 6.5f, 10.5f, 1025.0f, Z, 0.6f);
 
   const auto con = b.conLines();
   ASSERT_EQ(con.size(), 7u + 90u + 1u + 9u);
@@ -170,36 +207,36 @@ TEST(OptimumSearch, Ktj2ReportAndRecord) {
   for (int i = 0; i < 9; ++i) EXPECT_EQ(son[97 + i], con[98 + i]);
 
   // The record holds the selected candidate; the diameter stays the given one.
-  EXPECT_EQ(b.pr.NCAND, 90);
-  EXPECT_EQ(b.pr.D, 6.5f);
-  EXPECT_EQ(b.pr.PD, b.pr.PDCAND(88));
-  EXPECT_EQ(b.pr.J, b.pr.JCAND(88));
-  EXPECT_EQ(b.pr.N, 60.0f * (10.5f / (b.pr.J * 6.5f)));
-  EXPECT_EQ(b.pr.KQ10, 10.0f * b.ow.KQ);
-  EXPECT_EQ(b.pr.KT, b.ow.KT);
-  EXPECT_EQ(b.pr.ETA0, b.ow.ETA0);
-  EXPECT_EQ(b.ow.J, b.pr.J);
+  EXPECT_EQ(b.ncand(), 90);
+  EXPECT_EQ(b.pr().D, 6.5f);
+  EXPECT_EQ(b.pr().PD, b.cand(88).PD);
+  EXPECT_EQ(b.pr().J, b.cand(88).J);
+  EXPECT_EQ(b.pr().N, 60.0f * (10.5f / (b.pr().J * 6.5f)));
+  EXPECT_EQ(b.pr().KQ10, 10.0f * b.ow.KQ);
+  EXPECT_EQ(b.pr().KT, b.ow.KT);
+  EXPECT_EQ(b.pr().ETA0, b.ow.ETA0);
+  EXPECT_EQ(b.ow.J, b.pr().J);
 }
 
 TEST(OptimumSearch, Ktj4WritesDiameterBackAndReportsOnItsOwnOrder) {
   Bench b;
-  b.ctx.set = SeriesSettings{2, 1.0f};  // Gawn, controllable pitch
+  b.set = SeriesSettings{2, 1.0f};  // Gawn, controllable pitch
   float Z = 4.0f;
   float D = 0.0f;
-  OPTIMUM_PROPELLER_KTJ4(b.ctx, 900.0f, 95.0f, D, 10.5f, 1025.0f, Z, 0.6f);
+  b.ktj4(900.0f, 95.0f, D, 10.5f, 1025.0f, Z, 0.6f);
 
   EXPECT_EQ(Z, 3.0f);
   const float n = 95.0f / 60.0f;
-  EXPECT_EQ(D, 10.5f / (b.pr.J * n));
-  EXPECT_EQ(b.pr.D, D);
-  EXPECT_EQ(b.pr.N, 95.0f);
+  EXPECT_EQ(D, 10.5f / (b.pr().J * n));
+  EXPECT_EQ(b.pr().D, D);
+  EXPECT_EQ(b.pr().N, 95.0f);
 
   const auto con = b.conLines();
   EXPECT_EQ(con[2].substr(0, 40), "     Pervane Karakteristikleri - Kt/J^4 ");
   EXPECT_EQ(con[4], R1);
   EXPECT_EQ(con[5], H1);
   EXPECT_EQ(con[6], R1);
-  const std::size_t nc = static_cast<std::size_t>(b.pr.NCAND);
+  const std::size_t nc = static_cast<std::size_t>(b.ncand());
   ASSERT_GT(nc, 0u);
   EXPECT_EQ(con[7 + nc], R3);
   EXPECT_EQ(con[8 + nc], " HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR");
@@ -232,15 +269,10 @@ TEST(OptimumSearch, Ktj4WritesDiameterBackAndReportsOnItsOwnOrder) {
 
 TEST(OptimumSearch, NoCandidateStopsAfterTheClosingRules) {
   Bench b;
-  b.pr.NCAND = 7;
-  b.pr.PD = 0.9f;
-  try {
-    search_ktj2(b, 1.0e6f);
-    FAIL() << "no stop";
-  } catch (const StopRequest& s) {
-    EXPECT_EQ(s.status, EXIT_CALC_STOP);
-    EXPECT_FALSE(s.pause);
-  }
+  search_ktj2(b, 1.0e6f);
+  ASSERT_TRUE(b.rec.stop);
+  EXPECT_EQ(b.rec.stop->status, EXIT_CALC_STOP);
+  EXPECT_FALSE(b.rec.stop->pause);
   const auto con = b.conLines();
   ASSERT_EQ(con.size(), 9u);
   EXPECT_EQ(con[7], R3);
@@ -249,9 +281,9 @@ TEST(OptimumSearch, NoCandidateStopsAfterTheClosingRules) {
   ASSERT_EQ(son.size(), 8u);
   EXPECT_EQ(son[6], R4);
   EXPECT_EQ(son[7], " UYGUN PERVANE BULUNAMADI - STOP");
-  // Nothing of an earlier propeller is overwritten.
-  EXPECT_EQ(b.pr.NCAND, 7);
-  EXPECT_EQ(b.pr.PD, 0.9f);
+  // No propeller is selected.
+  EXPECT_EQ(b.ncand(), 0);
+  EXPECT_EQ(b.pr().PD, 0.0f);
 }
 
 }  // namespace

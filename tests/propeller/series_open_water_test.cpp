@@ -8,6 +8,7 @@
 
 #include "propeller/open_water.hpp"
 #include "propeller/series_tables.hpp"
+#include "report/propeller_report.hpp"
 
 namespace vdk {
 namespace {
@@ -354,14 +355,14 @@ TEST(SeriesDispatch, LanesMatchSingleEvaluation) {
 
 TEST(SeriesMessage, NamesSeriesOnBothUnits) {
   std::ostringstream con, son;
-  SERIES_MESSAGE(con, son, B());
+  WRITE_SERIES_MESSAGE(con, son, B());
   EXPECT_EQ(con.str(), " HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR\n");
   EXPECT_EQ(son.str(), con.str());
   std::ostringstream con2, son2;
-  SERIES_MESSAGE(con2, son2, Gawn());
+  WRITE_SERIES_MESSAGE(con2, son2, Gawn());
   EXPECT_EQ(son2.str(), " HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR\n");
   std::ostringstream con3, son3;
-  SERIES_MESSAGE(con3, son3, SeriesSettings{3, 0.0f});
+  WRITE_SERIES_MESSAGE(con3, son3, SeriesSettings{3, 0.0f});
   EXPECT_EQ(con3.str(), "");
   EXPECT_EQ(son3.str(), "");
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "propeller/trial.hpp"
+#include "app/legacy_propeller.hpp"
 #include "trial_fixture.hpp"
 
 namespace vdk {
