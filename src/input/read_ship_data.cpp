@@ -205,63 +205,10 @@ void trial_speed_stop(const ShipRecord& s, ReadResult& result) {
   result.stop = Stop{EXIT_BAD_INPUT, false, {}, "trial speed outside the speed range"};
 }
 
-// One group of the file: its comment lines, its read, its echo and what follows
-// from it. False when the reading stops here.
-bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result) {
+// The check or the derived value that follows the read of group `g`. False
+// when the reading stops here.
+bool apply_rule(const ShipFileGroup& g, ReadResult& result) {
   ShipRecord& s = result.ship;
-  r.group(g.number);
-  if (!r.comments(g.comment_lines)) return false;
-  if (g.shape == GroupShape::Heading) return true;
-  r.begin_values();
-  std::vector<Item> items;
-  switch (g.shape) {
-    case GroupShape::Heading:
-      break;
-    case GroupShape::Values:
-      for (const ShipField& f : g.fields)
-        if (!read_field(r, f, s, items)) return false;
-      break;
-    case GroupShape::SpeedList: {
-      if (!read_field(r, g.fields[0], s, items)) return false;
-      if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
-        return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
-                      std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
-      for (int i = 1; i <= s.NSPEED; ++i) {
-        if (!r.real(indexed(g.fields[1].symbol, i), s.Vs(i))) return false;
-        items.emplace_back(s.Vs(i));
-      }
-      break;
-    }
-    case GroupShape::Appendage: {
-      const int i = g.appendage;
-      float given = 0;
-      if (!r.real(indexed(g.fields[0].symbol, i), s.Sapp(i))) return false;
-      if (!r.real(indexed(g.fields[1].symbol, i), given)) return false;
-      WRITE_FORMATTED(echo, g.echo_format, s.Sapp(i), given);
-      if (std::fabs(given) > 0.001f) s.OnePlusK2(i) = given;
-      return true;
-    }
-    case GroupShape::ShaftHeight: {
-      float h = 0;
-      if (!r.real(g.fields[0].symbol, h)) return false;
-      WRITE_FORMATTED(echo, g.echo_format, h);
-      if (std::fabs(h) < 0.01f) h = 0.32f * s.Ta;
-      s.Hsd = s.Ta - h;
-      return true;
-    }
-    case GroupShape::Corrections: {
-      if (!read_field(r, g.fields[0], s, items)) return false;
-      if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
-        return r.fail("DUZELTME FAKTORU SAYISI " + std::string(g.fields[0].symbol) + " = " +
-                      std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI");
-      for (int i = 1; i <= s.NCORR; ++i)
-        if (!r.real(indexed(g.fields[1].symbol, i), s.Fcorr(i))) return false;
-      WRITE_FORMATTED(echo, "(A)", g.echo_heading);
-      for (int i = 1; i <= s.NCORR; ++i) WRITE_FORMATTED(echo, g.echo_format, i, s.Fcorr(i));
-      return true;
-    }
-  }
-  WRITE_FORMATTED(echo, g.echo_format, items);
   switch (g.rule) {
     case GroupRule::None:
       break;
@@ -276,6 +223,67 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
       break;
   }
   return true;
+}
+
+// One group of the file: its comment lines, its read, its echo and what follows
+// from it. False when the reading stops here.
+bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result) {
+  ShipRecord& s = result.ship;
+  r.group(g.number);
+  if (!r.comments(g.comment_lines)) return false;
+  if (g.shape == GroupShape::Heading) return true;
+  r.begin_values();
+  std::vector<Item> items;  // the echo line
+  switch (g.shape) {
+    case GroupShape::Heading:
+      break;
+    case GroupShape::Values:
+      for (const ShipField& f : g.fields)
+        if (!read_field(r, f, s, items)) return false;
+      break;
+    case GroupShape::SpeedList:
+      if (!read_field(r, g.fields[0], s, items)) return false;
+      if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
+        return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
+                      std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
+      for (int i = 1; i <= s.NSPEED; ++i) {
+        if (!r.real(indexed(g.fields[1].symbol, i), s.Vs(i))) return false;
+        items.emplace_back(s.Vs(i));
+      }
+      break;
+    case GroupShape::Appendage: {
+      const int i = g.appendage;
+      float given = 0;
+      if (!r.real(indexed(g.fields[0].symbol, i), s.Sapp(i))) return false;
+      if (!r.real(indexed(g.fields[1].symbol, i), given)) return false;
+      items = {s.Sapp(i), given};  // the echo shows the (1+k2) as given
+      if (std::fabs(given) > 0.001f) s.OnePlusK2(i) = given;
+      break;
+    }
+    case GroupShape::ShaftHeight: {
+      float h = 0;
+      if (!r.real(g.fields[0].symbol, h)) return false;
+      items = {h};  // the echo shows the height as given
+      if (std::fabs(h) < 0.01f) h = 0.32f * s.Ta;
+      s.Hsd = s.Ta - h;
+      break;
+    }
+    case GroupShape::Corrections:
+      if (!read_field(r, g.fields[0], s, items)) return false;
+      if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
+        return r.fail("DUZELTME FAKTORU SAYISI " + std::string(g.fields[0].symbol) + " = " +
+                      std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI");
+      for (int i = 1; i <= s.NCORR; ++i)
+        if (!r.real(indexed(g.fields[1].symbol, i), s.Fcorr(i))) return false;
+      break;
+  }
+  if (!g.echo_heading.empty()) WRITE_FORMATTED(echo, "(A)", g.echo_heading);
+  if (g.shape == GroupShape::Corrections) {
+    for (int i = 1; i <= s.NCORR; ++i) WRITE_FORMATTED(echo, g.echo_format, i, s.Fcorr(i));
+  } else {
+    WRITE_FORMATTED(echo, g.echo_format, items);
+  }
+  return apply_rule(g, result);
 }
 
 }  // namespace
