@@ -10,14 +10,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  std::ostringstream echo, con;
-  vdk::ShipRecord ship;
-  vdk::ASSIGN_APPENDAGE_NAMES(ship);
-  try {
-    vdk::READ_SHIP_DATA(in, echo, con, ship);
-    vdk::VALIDATE_SHIP_DATA(ship, con);
-  } catch (const vdk::StopRequest& stop) {
-    if (stop.status != vdk::EXIT_BAD_INPUT) __builtin_trap();
+  vdk::ReadResult read = vdk::READ_SHIP_DATA(in);
+  if (read.stop.has_value() == read.message_lines.empty()) __builtin_trap();
+  if (read.stop) {
+    if (read.stop->status != vdk::EXIT_BAD_INPUT) __builtin_trap();
+  } else {
+    vdk::ValidationResult checked = vdk::VALIDATE_SHIP_DATA(read.ship);
+    if (checked.stop.has_value() == checked.message_lines.empty()) __builtin_trap();
+    if (checked.stop && checked.stop->status != vdk::EXIT_BAD_INPUT) __builtin_trap();
   }
   std::istringstream answers(std::string(reinterpret_cast<const char*>(data), size));
   while (vdk::READ_CONSOLE_REAL(answers)) {

@@ -1,6 +1,9 @@
 #include "app/run_sequence.hpp"
 
 #include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "report/banners.hpp"
 #include "run/run_state.hpp"
@@ -49,6 +52,11 @@ void CALCULATION(Run& run) {
   RUN_END(run);
 }
 
+// Console lines of a stop met while reading or checking the data file.
+void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) out << line << '\n';
+}
+
 }  // namespace
 
 int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
@@ -73,24 +81,33 @@ int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::o
     return EXIT_BAD_INPUT;
   }
 
-  Run run{in, out, son, dir, {}, {}, {}, {}, {}, {}};
-  ASSIGN_APPENDAGE_NAMES(run.ship);
-  int status = EXIT_RUN_END;
-  try {
-    try {
-      READ_SHIP_DATA(data, echo, out, run.ship, kDataFile);
-    } catch (const StopRequest&) {
-      echo.close();  // the echo keeps the groups read so far
-      throw;
-    }
+  // The echo keeps the groups read so far also when reading stops part-way.
+  ReadResult read = READ_SHIP_DATA(data, kDataFile);
+  echo << read.echo;
+  echo.close();
+  WRITE_LINES(out, read.message_lines);
+  std::optional<Stop> input_stop = read.stop;
+  if (!input_stop) {
     data.close();
-    echo.close();
-    VALIDATE_SHIP_DATA(run.ship, out);
-    CALCULATION(run);
-  } catch (const StopRequest& stop) {
+    ValidationResult checked = VALIDATE_SHIP_DATA(read.ship);
+    WRITE_LINES(out, checked.message_lines);
+    input_stop = checked.stop;
+  }
+
+  int status = EXIT_RUN_END;
+  if (input_stop) {
     son.flush();
-    if (stop.pause) PAUSE(in, out, stop.prompt);
-    status = stop.status;
+    if (input_stop->pause) PAUSE(in, out, input_stop->prompt);
+    status = input_stop->status;
+  } else {
+    Run run{in, out, son, dir, read.ship, {}, {}, {}, {}, {}};
+    try {
+      CALCULATION(run);
+    } catch (const StopRequest& stop) {
+      son.flush();
+      if (stop.pause) PAUSE(in, out, stop.prompt);
+      status = stop.status;
+    }
   }
   son.close();
   WRITE_STOP_LINE(out);

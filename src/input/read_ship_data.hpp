@@ -3,25 +3,36 @@
 
 #include <istream>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/stop.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk {
 
-// Reads the whole data file from `data` (unit 55), echoing every line to
-// `echo` (unit 44), fills `ship`, applies the defaults and derives NoDN and
-// Hsd. The trial-speed check writes its lines to `con` and stops the run.
-// Unreadable input stops the run with EXIT_BAD_INPUT after a message on `con`
-// naming `file_name`, the line, the group and the field.
-void READ_SHIP_DATA(std::istream& data, std::ostream& echo, std::ostream& con, ShipRecord& ship,
-                    std::string_view file_name = "VARDELONTEKSA.TSK");
+// What reading the data file gives: the record, the echo listing and, when the
+// file cannot be used, the stop with the console lines that explain it.
+struct ReadResult {
+  ShipRecord ship;   // defaults applied, appendage names assigned, NoDN and Hsd derived
+  std::string echo;  // the echo listing VARDELONTEKSA.CRL, up to where reading stopped
+  std::optional<Stop> stop;
+  std::vector<std::string> message_lines;  // console lines of the stop, without line ends
+};
 
-// Checks made after the whole file is read, before any calculation; a failure
-// writes a message to `con` and stops the run with EXIT_BAD_INPUT.
-void VALIDATE_SHIP_DATA(const ShipRecord& ship, std::ostream& con);
+// Reads the whole data file from `data` (unit 55) group by group as the file
+// layout lays it out. Unreadable input stops with EXIT_BAD_INPUT and a message
+// naming `file_name`, the line, the group and the field; a trial speed outside
+// the speed range stops with EXIT_BAD_INPUT as well.
+ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name = "VARDELONTEKSA.TSK");
+
+// The checks made after the whole file is read, before any calculation.
+struct ValidationResult {
+  std::optional<Stop> stop;
+  std::vector<std::string> message_lines;  // console lines of the stop, without line ends
+};
+ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship);
 
 // A list-directed number: "12", "-1.5", "1.5E+01", ".5", "5.", "+3", "1.5D0".
 std::optional<float> PARSE_LIST_REAL(std::string_view token);

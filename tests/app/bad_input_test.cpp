@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "input/ship_file_layout.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -21,26 +22,21 @@ using test::TempDir;
 // The example ship converges at 0.604 with four blades and Keller's area ratio.
 constexpr const char* kAnswers = "0.604\n4\nH\n\n\n";
 
-// Comment lines before each group's value line (group 19 has no value line).
-constexpr int kGroupComments[43] = {13, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 6, 1, 1, 3,
-                                    3,  1, 1, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
-                                    3,  8, 1, 1, 2, 2, 4, 1, 1, 1, 6, 3, 8};
-
-// 0-based line index of the value line of group g (1..43, not 19), for a file
-// whose value lists each fit on one line.
+// 0-based line index of the value line of group g (not the heading group), for
+// a file whose value lists each fit on one line.
 std::size_t value_line(int g) {
   std::size_t line = 0;
-  for (int k = 1; k <= g; ++k) {
-    line += static_cast<std::size_t>(kGroupComments[k - 1]);
-    if (k == g) return line;
-    if (k != 19) ++line;
+  for (const ShipFileGroup& group : SHIP_FILE_GROUPS()) {
+    line += static_cast<std::size_t>(group.comment_lines);
+    if (group.number == g) return line;
+    if (group.shape != GroupShape::Heading) ++line;
   }
   return line;
 }
 
 bool is_value_line(std::size_t index) {
-  for (int g = 1; g <= 43; ++g)
-    if (g != 19 && value_line(g) == index) return true;
+  for (const ShipFileGroup& group : SHIP_FILE_GROUPS())
+    if (group.shape != GroupShape::Heading && value_line(group.number) == index) return true;
   return false;
 }
 

@@ -19,18 +19,14 @@ struct ReadOutcome {
   int status = -1;  // -1: no stop
 };
 
+// The record, the echo and the console text a run shows for the stop.
 ReadOutcome read(const std::string& text) {
-  ReadOutcome r;
-  ASSIGN_APPENDAGE_NAMES(r.ship);
   std::istringstream data(text);
-  std::ostringstream echo, con;
-  try {
-    READ_SHIP_DATA(data, echo, con, r.ship);
-  } catch (const StopRequest& s) {
-    r.status = s.status;
-  }
-  r.echo = echo.str();
-  r.console = con.str();
+  ReadResult result = READ_SHIP_DATA(data);
+  ReadOutcome r{result.ship, result.echo, {}, -1};
+  for (const std::string& line : result.message_lines) r.console += line + '\n';
+  if (result.stop) r.status = result.stop->status;
+  EXPECT_EQ(result.stop.has_value(), !result.message_lines.empty());
   return r;
 }
 
@@ -228,16 +224,15 @@ TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
     ShipFile f = test::worked_example();
     change(f.ship);
     ShipRecord s = read(test::ship_file_text(f)).ship;
-    std::ostringstream con;
-    int status = -1;
-    try {
-      VALIDATE_SHIP_DATA(s, con);
-    } catch (const StopRequest& stop) {
-      status = stop.status;
-    }
-    EXPECT_EQ(status, expect.empty() ? -1 : EXIT_BAD_INPUT) << expect;
+    ValidationResult checked = VALIDATE_SHIP_DATA(s);
+    EXPECT_EQ(checked.stop.has_value(), !expect.empty()) << expect;
     if (!expect.empty()) {
-      EXPECT_NE(con.str().find(expect), std::string::npos) << con.str();
+      EXPECT_EQ(checked.stop->status, EXIT_BAD_INPUT);
+      ASSERT_EQ(checked.message_lines.size(), 2u);
+      EXPECT_EQ(checked.message_lines[0], "");
+      EXPECT_EQ(checked.message_lines[1].rfind(" VERI HATASI - VARDELONTEKSA.TSK: ", 0), 0u);
+      EXPECT_NE(checked.message_lines[1].find(expect), std::string::npos)
+          << checked.message_lines[1];
     }
   };
   refused([](ShipRecord&) {}, "");

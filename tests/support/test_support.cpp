@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "format/format.hpp"
+#include "input/ship_file_layout.hpp"
 
 namespace vdk::test {
 
@@ -120,157 +121,165 @@ std::string num(float v) {
   return std::string(buf, res.ptr);
 }
 
+// The comment lines of the example data file, group after group; the file
+// layout says how many of them stand before each group's values.
+constexpr std::string_view kComments[] = {
+    // Group 1: RHO, GRAV
+    "*****************************************************************",
+    "*  VARDELONTEKSA - GEMI VERI DOSYASI (ship data file)           *",
+    "*  Every value line is preceded by its comment lines; comments  *",
+    "*  are copied to VARDELONTEKSA.CRL and never interpreted.       *",
+    "*  Values are free format: blanks or commas between numbers,    *",
+    "*  text after the needed numbers on a value line is ignored.    *",
+    "*  Units: m, m2, m3, kg/m3, m/s2; speeds in knots.              *",
+    "*                                                               *",
+    "*  Example ship: 205 m single-screw cargo liner, 25 knots trial *",
+    "*****************************************************************",
+    "",
+    "Water density RHO (kg/m3) and gravity GRAV (m/s2)",
+    "  RHO      GRAV",
+    // Groups 2..11
+    "Waterline length Lwl (m)",
+    "Length between perpendiculars Lbp (m)",
+    "Moulded breadth B (m)",
+    "Draught forward Tf and aft Ta (m)",
+    "Displacement volume V (m3)",
+    "LCB (m) from Lbp/2, positive forward",
+    "Bulb transverse area ABT (m2) at the FP, 0 = no bulb",
+    "Height HB (m) of the centroid of ABT above the base line",
+    "Immersed transom area AT (m2), 0 = none",
+    "Midship section coefficient Cm, waterplane coefficient Cwp",
+    // Group 12
+    "Stern shape parameter Cstern:",
+    "   -25  pram with gondola",
+    "   -10  V-shaped sections",
+    "     0  normal section shape",
+    "    10  U-shaped sections with Hogner stern",
+    "Cstern",
+    // Groups 13..16
+    "Half angle of entrance IE (degrees), below 1 = estimate it",
+    "Wetted surface S without appendages (m2), below 1 = estimate it",
+    "Model scale (ship length / model length), 0 = no model values;",
+    "water temperature of the model test (deg C, 0..30)",
+    "  ModelScale  ModelWaterTemp",
+    "Wind resistance: depth at the FP DepthFP (m) and frontal area",
+    "ONYUZ (m2) of deckhouses and deck cargo; 0 switches wind off",
+    "  DepthFP  ONYUZ",
+    // Groups 17, 18
+    "Number of speeds NSPEED (at most 50), then the speeds (knots), ascending",
+    "Trial speed Vtrial (knots), one of the speeds above",
+    // Group 19 (heading) and the appendage groups 20..30
+    "Appendages: wetted area Sapp (m2, 0 = not fitted) and (1+k2)",
+    "(0 = the program's default form factor of that appendage kind)",
+    "  Sapp  (1+k2)",
+    "1  rudder behind skeg",
+    "2  rudder behind stern (single screw)",
+    "3  twin-screw balance rudders",
+    "4  shaft brackets",
+    "5  skeg",
+    "6  strut bossings",
+    "7  hull bossings",
+    "8  shafts",
+    "9  stabilizer fins",
+    "10 sonar dome",
+    "11 bilge keels",
+    // Group 31
+    "Bow thruster tunnels: number of openings NBT (integer)",
+    "and tunnel diameter DBT (m)",
+    "  NBT  DBT",
+    // Groups 32..36
+    "Propeller data. Give D, N, P/D as follows (0 = not given):",
+    "  D only       : optimum rpm and P/D are searched (Kt/J^2)",
+    "  N only       : optimum diameter and P/D are searched (Kt/J^4)",
+    "  D and N      : the P/D giving the required thrust is found",
+    "  D, N and P/D : the operating point of that propeller",
+    "  neither D nor N: resistance only",
+    "",
+    "Propeller diameter D (m)",
+    "Propeller revolutions N (rpm)",
+    "Pitch ratio P/D",
+    "Shaft centre height above the base line (m);",
+    "0 = 0.32 Ta",
+    "Controllable-pitch propeller: 1 = yes,",
+    "0 = fixed pitch",
+    // Group 37
+    "Number of propellers NPROP, open-water series SERIES",
+    "(1 = Wageningen B, 2 = Gawn), podded drive IPOD (1 = pod,",
+    "0 = shaft line); three integers",
+    "  NPROP  SERIES  IPOD",
+    // Groups 38..40
+    "Engine load MCR as a fraction of the maximum continuous rating",
+    "Sea margin as a fraction (0.15 = 15 %)",
+    "Shaft transmission efficiency etas",
+    // Group 41
+    "Correction factors:",
+    "  FFDF   on the form factor (1+k); below 0.05 sets (1+k) = 1",
+    "  CFw    on the wake fraction w",
+    "  CFt    on the thrust deduction t",
+    "  CFetaR on the relative rotative efficiency",
+    "  FFDF  CFw  CFt  CFetaR",
+    // Group 42
+    "Hull roughness: 0 = Holtrop's correlation allowance;",
+    "between 0 and 1 = CA*1000 given directly; above 1 = roughness",
+    "in micrometres (ITTC formula)",
+    // Group 43
+    "Wave-resistance correction factors: their number NCORR",
+    "(0 = no correction, or 2 to 10), then the factors, which apply",
+    "at NCORR equally spaced speeds from the first to the last speed.",
+    "A factor multiplies the residual resistance coefficient CR at",
+    "its speed; factors in between are interpolated.",
+    "",
+    "",
+    "  NCORR  Fcorr(1) .. Fcorr(NCORR)",
+};
+
+// The value line of one group as a person types it: the values two blanks apart.
+std::string value_line(const ShipFile& f, const ShipFileGroup& g) {
+  const ShipRecord& s = f.ship;
+  std::vector<std::string> values;
+  auto field = [&](const ShipField& x) {
+    values.push_back(x.kind == FieldKind::Int ? std::to_string(s.*x.integer) : num(s.*x.real));
+  };
+  switch (g.shape) {
+    case GroupShape::Heading:
+      break;
+    case GroupShape::Values:
+      for (const ShipField& x : g.fields) field(x);
+      break;
+    case GroupShape::SpeedList:
+      field(g.fields[0]);
+      for (int i = 1; i <= s.NSPEED; ++i) values.push_back(num(s.Vs(i)));
+      break;
+    case GroupShape::Appendage:
+      values = {num(s.Sapp(g.appendage)), num(f.k2_given(g.appendage))};
+      break;
+    case GroupShape::ShaftHeight:
+      values = {num(f.shaft_height)};
+      break;
+    case GroupShape::Corrections:
+      field(g.fields[0]);
+      for (int i = 1; i <= s.NCORR; ++i) values.push_back(num(s.Fcorr(i)));
+      break;
+  }
+  std::string line;
+  for (const std::string& v : values) line += (line.empty() ? "" : "  ") + v;
+  return line;
+}
+
 }  // namespace
 
 std::string ship_file_text(const ShipFile& f) {
-  const ShipRecord& s = f.ship;
-  std::ostringstream o;
-  auto c = [&](std::string_view text) { o << text << '\n'; };
-  auto v = [&](std::initializer_list<std::string> values) {
-    bool first = true;
-    for (const std::string& x : values) {
-      o << (first ? "" : "  ") << x;
-      first = false;
+  std::string text;
+  std::size_t comment = 0;
+  for (const ShipFileGroup& g : SHIP_FILE_GROUPS()) {
+    for (int k = 0; k < g.comment_lines; ++k) {
+      if (comment == std::size(kComments)) throw std::logic_error("too few comment lines");
+      text += std::string(kComments[comment++]) + '\n';
     }
-    o << '\n';
-  };
-  // Group 1: 13 comment lines, then RHO, GRAV
-  c("*****************************************************************");
-  c("*  VARDELONTEKSA - GEMI VERI DOSYASI (ship data file)           *");
-  c("*  Every value line is preceded by its comment lines; comments  *");
-  c("*  are copied to VARDELONTEKSA.CRL and never interpreted.       *");
-  c("*  Values are free format: blanks or commas between numbers,    *");
-  c("*  text after the needed numbers on a value line is ignored.    *");
-  c("*  Units: m, m2, m3, kg/m3, m/s2; speeds in knots.              *");
-  c("*                                                               *");
-  c("*  Example ship: 205 m single-screw cargo liner, 25 knots trial *");
-  c("*****************************************************************");
-  c("");
-  c("Water density RHO (kg/m3) and gravity GRAV (m/s2)");
-  c("  RHO      GRAV");
-  v({num(s.RHO), num(s.GRAV)});
-  c("Waterline length Lwl (m)");
-  v({num(s.Lwl)});
-  c("Length between perpendiculars Lbp (m)");
-  v({num(s.Lbp)});
-  c("Moulded breadth B (m)");
-  v({num(s.B)});
-  c("Draught forward Tf and aft Ta (m)");
-  v({num(s.Tf), num(s.Ta)});
-  c("Displacement volume V (m3)");
-  v({num(s.V)});
-  c("LCB (m) from Lbp/2, positive forward");
-  v({num(s.LCB)});
-  c("Bulb transverse area ABT (m2) at the FP, 0 = no bulb");
-  v({num(s.ABT)});
-  c("Height HB (m) of the centroid of ABT above the base line");
-  v({num(s.HB)});
-  c("Immersed transom area AT (m2), 0 = none");
-  v({num(s.AT)});
-  c("Midship section coefficient Cm, waterplane coefficient Cwp");
-  v({num(s.Cm), num(s.Cwp)});
-  c("Stern shape parameter Cstern:");
-  c("   -25  pram with gondola");
-  c("   -10  V-shaped sections");
-  c("     0  normal section shape");
-  c("    10  U-shaped sections with Hogner stern");
-  c("Cstern");
-  v({num(s.Cstern)});
-  c("Half angle of entrance IE (degrees), below 1 = estimate it");
-  v({num(s.IE)});
-  c("Wetted surface S without appendages (m2), below 1 = estimate it");
-  v({num(s.S)});
-  c("Model scale (ship length / model length), 0 = no model values;");
-  c("water temperature of the model test (deg C, 0..30)");
-  c("  ModelScale  ModelWaterTemp");
-  v({num(s.ModelScale), num(s.ModelWaterTemp)});
-  c("Wind resistance: depth at the FP DepthFP (m) and frontal area");
-  c("ONYUZ (m2) of deckhouses and deck cargo; 0 switches wind off");
-  c("  DepthFP  ONYUZ");
-  v({num(s.DepthFP), num(s.ONYUZ)});
-  c("Number of speeds NSPEED (at most 50), then the speeds (knots), ascending");
-  {
-    o << s.NSPEED;
-    for (int i = 1; i <= s.NSPEED; ++i) o << "  " << num(s.Vs(i));
-    o << '\n';
+    if (g.shape != GroupShape::Heading) text += value_line(f, g) + '\n';
   }
-  c("Trial speed Vtrial (knots), one of the speeds above");
-  v({num(s.Vtrial)});
-  c("Appendages: wetted area Sapp (m2, 0 = not fitted) and (1+k2)");
-  c("(0 = the program's default form factor of that appendage kind)");
-  c("  Sapp  (1+k2)");
-  static constexpr const char* kinds[NUM_APPENDAGES] = {"1  rudder behind skeg",
-                                                        "2  rudder behind stern (single screw)",
-                                                        "3  twin-screw balance rudders",
-                                                        "4  shaft brackets",
-                                                        "5  skeg",
-                                                        "6  strut bossings",
-                                                        "7  hull bossings",
-                                                        "8  shafts",
-                                                        "9  stabilizer fins",
-                                                        "10 sonar dome",
-                                                        "11 bilge keels"};
-  for (int i = 1; i <= NUM_APPENDAGES; ++i) {
-    c(kinds[i - 1]);
-    v({num(s.Sapp(i)), num(f.k2_given(i))});
-  }
-  c("Bow thruster tunnels: number of openings NBT (integer)");
-  c("and tunnel diameter DBT (m)");
-  c("  NBT  DBT");
-  o << s.NBT << "  " << num(s.DBT) << '\n';
-  c("Propeller data. Give D, N, P/D as follows (0 = not given):");
-  c("  D only       : optimum rpm and P/D are searched (Kt/J^2)");
-  c("  N only       : optimum diameter and P/D are searched (Kt/J^4)");
-  c("  D and N      : the P/D giving the required thrust is found");
-  c("  D, N and P/D : the operating point of that propeller");
-  c("  neither D nor N: resistance only");
-  c("");
-  c("Propeller diameter D (m)");
-  v({num(s.D)});
-  c("Propeller revolutions N (rpm)");
-  v({num(s.N)});
-  c("Pitch ratio P/D");
-  v({num(s.PD)});
-  c("Shaft centre height above the base line (m);");
-  c("0 = 0.32 Ta");
-  v({num(f.shaft_height)});
-  c("Controllable-pitch propeller: 1 = yes,");
-  c("0 = fixed pitch");
-  v({num(s.CPPropeller)});
-  c("Number of propellers NPROP, open-water series SERIES");
-  c("(1 = Wageningen B, 2 = Gawn), podded drive IPOD (1 = pod,");
-  c("0 = shaft line); three integers");
-  c("  NPROP  SERIES  IPOD");
-  o << s.NPROP << "  " << s.SERIES << "  " << s.IPOD << '\n';
-  c("Engine load MCR as a fraction of the maximum continuous rating");
-  v({num(s.MCR)});
-  c("Sea margin as a fraction (0.15 = 15 %)");
-  v({num(s.SeaMargin)});
-  c("Shaft transmission efficiency etas");
-  v({num(s.etas)});
-  c("Correction factors:");
-  c("  FFDF   on the form factor (1+k); below 0.05 sets (1+k) = 1");
-  c("  CFw    on the wake fraction w");
-  c("  CFt    on the thrust deduction t");
-  c("  CFetaR on the relative rotative efficiency");
-  c("  FFDF  CFw  CFt  CFetaR");
-  v({num(s.FFDF), num(s.CFw), num(s.CFt), num(s.CFetaR)});
-  c("Hull roughness: 0 = Holtrop's correlation allowance;");
-  c("between 0 and 1 = CA*1000 given directly; above 1 = roughness");
-  c("in micrometres (ITTC formula)");
-  v({num(s.Roughness)});
-  c("Wave-resistance correction factors: their number NCORR");
-  c("(0 = no correction, or 2 to 10), then the factors, which apply");
-  c("at NCORR equally spaced speeds from the first to the last speed.");
-  c("A factor multiplies the residual resistance coefficient CR at");
-  c("its speed; factors in between are interpolated.");
-  c("");
-  c("");
-  c("  NCORR  Fcorr(1) .. Fcorr(NCORR)");
-  o << s.NCORR;
-  for (int i = 1; i <= s.NCORR; ++i) o << "  " << num(s.Fcorr(i));
-  o << '\n';
-  return o.str();
+  if (comment != std::size(kComments)) throw std::logic_error("too many comment lines");
+  return text;
 }
 
 }  // namespace vdk::test
