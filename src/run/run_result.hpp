@@ -1,0 +1,65 @@
+// Everything one run computes, step by step, as values: the record a library
+// caller gets and the writers of the report read.
+#pragma once
+
+#include <optional>
+
+#include "core/stop.hpp"
+#include "input/ship_record.hpp"
+#include "propeller/trial.hpp"
+#include "propulsion/other_methods.hpp"
+#include "propulsion/propulsion_factors.hpp"
+#include "resistance/resistance_result.hpp"
+#include "run/dialogue.hpp"
+#include "water/water.hpp"
+
+namespace vdk {
+
+// The steps of a run in their order; a step is reached when its record is
+// filled (the record may carry the stop that ended the run).
+enum class RunStep {
+  Banner,
+  Resistance,      // input summary and the speed blocks
+  OtherMethods,    // the other-method blocks (a propeller diameter given)
+  Tables,          // summary table I, the characteristics and the wave correction
+  ModelScale,      // the model table and the model-resistance file
+  Prerequisites,   // speed count, sea margin, trial speed, first estimate of w, t, etaR
+  TrialStart,      // effective power at the trial speed, before the etad question
+  TrialThrust,     // thrust per propeller at the assumed etad
+  TrialBlades,     // Keller's area ratio for the blade number
+  TrialPropeller,  // the propeller, its cavitation checks and the etad test
+  PowerChain,      // powers, selected propeller, other-method summary, factors per speed
+  OpenWater,       // open-water block (before the pause of the characteristics)
+  Service,         // open-water rows and the minimum-service table (after the pause)
+  RunEnd,          // the console end of a complete run, before its pause
+  Closing,         // the closing notice of the results file
+};
+
+struct RunResult {
+  ShipRecord ship;  // the inputs as read and validated; never changed by the run
+  Answers answers;  // the answers the run was given (etad, Z, EAR when changed)
+
+  ResistanceResult resistance;
+  std::optional<OtherMethodSections> other_methods;
+  ResistanceTables tables;
+  ModelScaleResult model_scale;
+  PropulsionPrerequisites prerequisites;
+
+  std::optional<TrialStartRecord> trial_start;
+  std::optional<TrialThrustRecord> trial_thrust;
+  std::optional<TrialBladesRecord> trial_blades;
+  std::optional<TrialPropellerRecord> trial;
+  std::optional<PowerChainRecord> power_chain;
+  std::optional<OtherMethodSummary> other_summary;
+
+  RunStep reached = RunStep::Banner;  // the last step whose record is filled
+  std::optional<Stop> stop;           // the stop that ended the run, if any
+  int status() const { return stop ? stop->status : EXIT_RUN_END; }
+
+  // Per-speed columns as the propulsion steps use them: after the wave-
+  // resistance correction.
+  const SpeedColumn& PE() const { return tables.PE_corrected; }
+  const SpeedColumn& CR() const { return tables.CR_corrected; }
+};
+
+}  // namespace vdk
