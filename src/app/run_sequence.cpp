@@ -9,7 +9,7 @@
 #include "propeller/trial.hpp"
 #include "propulsion/propulsion.hpp"
 #include "format/format.hpp"
-#include "resistance/resistance.hpp"
+#include "app/legacy_resistance.hpp"
 #include "water/water.hpp"
 
 namespace vdk {
