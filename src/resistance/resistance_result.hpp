@@ -39,7 +39,7 @@ struct HullCoefficients {
   float CB = 0, CP = 0;         // on Lbp
   float CBlwl = 0, CWPlwl = 0;  // on Lwl
   float CPlwl = 0;              // CBlwl / Cm
-  float lcb = 0;                // centre of buoyancy, % of Lwl forward of its middle
+  float lcb = 0;                // centre of buoyancy from the middle of Lwl, % of Lwl
 };
 
 // The wetted surface and half angle of entrance as a speed block finds them:
