@@ -12,7 +12,7 @@
 #include "app/legacy_propulsion.hpp"
 #include "app/legacy_propeller.hpp"
 #include "format/format.hpp"
-#include "resistance/resistance.hpp"
+#include "app/legacy_resistance.hpp"
 #include "app/legacy_water.hpp"
 
 namespace vdk {

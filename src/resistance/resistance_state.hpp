@@ -1,5 +1,7 @@
-// Run-level and per-speed scalars of the resistance calculation. After the
-// speed loop the per-speed fields hold the values of the last speed.
+// The resistance values as the whole-run state holds them for the steps that
+// still read them from there (filled by the run-state adapters of the
+// resistance calculation from its result records). After the speed loop the
+// per-speed fields hold the values of the last speed.
 #pragma once
 
 #include "core/arrays.hpp"

@@ -1,21 +1,80 @@
+// The speed loop of the resistance calculation.
 #include "resistance/resistance.hpp"
 
 namespace vdk {
 
-void RESISTANCE_CALCULATION(Run& run) {
-  INPUT_SUMMARY(run);
-  for (int i = 1; i <= run.ship.NSPEED; ++i) {
-    HULL_FORM_AT_SPEED(run, i);
-    FRICTION_APPENDAGE_WIND(run, i);
-    WAVE_BULB_TRANSOM(run, i);
-    CORRELATION_AND_TOTALS(run, i);
+SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summary, int i,
+                               CarriedSurfaces carried) {
+  SpeedBlock b;
+  b.i = i;
+  b.carried_out = carried;
+
+  b.hull_form = COMPUTE_HULL_FORM(ship, summary, i, carried.S);
+  if (b.hull_form.prismatic_stop) {
+    b.end = BlockEnd::PrismaticStop;
+    b.stop = Stop{EXIT_CALC_STOP, true, "  BITIRMEK ICIN `ENTER`TUSUNA BASIN ",
+                  "prismatic coefficient above 0.999"};
+    return b;
   }
+  const float S = b.hull_form.S_used;
+  b.carried_out.S = S;
+
+  b.friction = COMPUTE_FRICTION(ship, summary, b.hull_form, S);
+
+  b.wave = COMPUTE_WAVE(ship, summary, b.hull_form, S, carried.IE);
+  b.carried_out.IE = b.wave.IE_used;
+  if (b.wave.bulb_emerged) {
+    b.end = BlockEnd::BulbStop;
+    b.stop = Stop{EXIT_CALC_STOP, true, {}, "bulb above the bow wave trough"};
+    return b;
+  }
+
+  b.totals = COMPUTE_CORRELATION(ship, b.hull_form, b.friction, b.wave, S);
+  return b;
 }
 
-void RESISTANCE_TABLES(Run& run) {
-  SUMMARY_TABLE_I(run);
-  CHARACTERISTICS_TABLE(run, false);
-  WAVE_RESISTANCE_CORRECTION(run);
+ResistanceResult COMPUTE_RESISTANCE(const ShipRecord& ship) {
+  ResistanceResult res;
+  res.summary = COMPUTE_INPUT_SUMMARY(ship);
+  CarriedSurfaces carried{ship.S, ship.IE};
+  ResistanceColumns& c = res.columns;
+  for (int i = 1; i <= ship.NSPEED; ++i) {
+    SpeedBlock b = COMPUTE_SPEED_BLOCK(ship, res.summary, i, carried);
+    carried = b.carried_out;
+    res.hull = b.hull_form.hull;
+    if (b.end != BlockEnd::PrismaticStop) {
+      const HullFormAtSpeed& hf = b.hull_form;
+      res.OnePlusK = hf.OnePlusK;
+      res.OnePlusKGrigson = hf.OnePlusKGrigson;
+      c.Fn(i) = hf.Fn;
+      c.Rn(i) = b.friction.Rn;
+      c.CF(i) = b.friction.CF;
+      c.CV(i) = b.friction.CV;
+    }
+    if (b.end == BlockEnd::Complete) {
+      const CorrelationAndTotals& t = b.totals;
+      c.CA(i) = t.CA;
+      c.CT(i) = t.CT;
+      c.CR(i) = t.CR;
+      c.RT(i) = t.RT;
+      c.RW(i) = b.wave.Rw;
+      c.RV(i) = t.RV;
+      c.RAPP(i) = b.friction.RAPP;
+      c.RA(i) = t.RA;
+      c.PE(i) = t.PE;
+      c.RF(i) = b.friction.RF;
+      c.RTR(i) = b.wave.Rayna;
+      c.RB(i) = b.wave.Rbulb;
+      c.RBT(i) = b.wave.Rbot;
+      c.RAIR(i) = b.friction.RAIR;
+    }
+    res.stop = b.stop;
+    res.blocks.push_back(std::move(b));
+    if (res.stop) break;
+  }
+  res.S_used = carried.S;
+  res.IE_used = carried.IE;
+  return res;
 }
 
 }  // namespace vdk

@@ -2,8 +2,6 @@
 // bulbous bow, the immersed transom and bow-thruster tunnel openings.
 #include <cmath>
 
-#include "core/stop.hpp"
-#include "format/format.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {
@@ -12,47 +10,32 @@ namespace {
 
 // Wave resistance per unit displacement weight by the low-speed formula
 // (Fn <= 0.40): F is the Froude number, Fm09 = F^(-0.9), Fm2 = F^(-2).
-float LOW_SPEED_RW(const ResistanceState& r, float Fm09, float Fm2, float m2) {
+float LOW_SPEED_RW(const WaveBulbTransom& r, float Fm09, float Fm2, float m2) {
   return r.C1 * r.C2 * r.C3 * expf(r.M1 * Fm09 + m2 * cosf(r.LAMDA * Fm2));
 }
 
 // The same by the high-speed formula (Fn > 0.55).
-float HIGH_SPEED_RW(const ResistanceState& r, float Fm09, float Fm2, float m4) {
+float HIGH_SPEED_RW(const WaveBulbTransom& r, float Fm09, float Fm2, float m4) {
   return r.C17 * r.C2 * r.C3 * expf(r.M3 * Fm09 + m4 * cosf(r.LAMDA * Fm2));
-}
-
-// A bulb centroid too high for the bow draught: the bulb breaks the surface.
-[[noreturn]] void BULB_STOP(Run& run) {
-  std::ostream& c = run.con;
-  WRITE_FORMATTED(c, "(//)");
-  WRITE_FORMATTED(c, "(2X,'*** BALP ALAN MERK. YUKSEKLIGI ASIRI OLABILIR ***  ')");
-  WRITE_FORMATTED(c, "(2X,A,1X,F6.3,A)", "HB=", run.ship.HB, " m");
-  WRITE_FORMATTED(c, "(2X,'*** PROGRAM BURADA DURACAK ***')");
-  PAUSE_THEN_STOP(EXIT_CALC_STOP);
 }
 
 }  // namespace
 
-void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
-  std::ostream& u = run.son;
-  ShipRecord& s = run.ship;
-  ResistanceState& r = run.res;
-  const float v = 0.5144f * r.VS;
+WaveBulbTransom COMPUTE_WAVE(const ShipRecord& s, const InputSummary& summary,
+                             const HullFormAtSpeed& hf, float S, float IE_in) {
+  WaveBulbTransom r;
+  const HullCoefficients& h = hf.hull;
+  const float Fn = hf.Fn;
+  const float v = 0.5144f * hf.VS;
   const float v2 = v * v;
 
   // Half angle of entrance; an estimate replaces a value not given
-  r.CPlwl = r.CBlwl / s.Cm;
+  r.CPlwl = h.CBlwl / s.Cm;
   const float CP2 = r.CPlwl * r.CPlwl;
   const float CP3 = CP2 * r.CPlwl;
-  const float lt = r.lcb + 6.8f * (s.Ta - s.Tf) / r.Tmean;
+  const float lt = h.lcb + 6.8f * (s.Ta - s.Tf) / h.Tmean;
   r.IE_est = 125.67f * s.B / s.Lwl - 162.25f * CP2 + 234.32f * CP3 + 0.1551f * (lt * lt * lt);
-  if (s.IE < 1.0f) {
-    s.IE = r.IE_est;
-  }
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
-                  LABEL80("TAHMINI SU HATTI YARIM GIRIS ACISI > IE"), r.IE_est);
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
-                  LABEL80("SU HATTI YARIM GIRIS ACISI > IE(derece) - HESAPLANAN"), s.IE);
+  r.IE_used = IE_in < 1.0f ? r.IE_est : IE_in;
 
   const float b = s.B / s.Lwl;
   if (b < 0.11f) {
@@ -62,19 +45,16 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
   } else {
     r.C4 = 0.5f - 0.0625f / b;
   }
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C4 = ',F6.2)", r.C4);
 
   // The test is on CP (Lbp), the formulas on CPlwl
-  if (r.CP > 0.8f) {
+  if (h.CP > 0.8f) {
     r.C5 = 1.73014f - 0.7067f * r.CPlwl;
   } else {
     r.C5 = 8.0798f * r.CPlwl - 13.8673f * CP2 + 6.9844f * CP3;
   }
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C5 = ',     F6.2)", r.C5);
 
-  r.M1 = 0.0140407f * s.Lwl / r.Tmean - 1.75254f * powf(s.V, 0.33333334f) / s.Lwl -
+  r.M1 = 0.0140407f * s.Lwl / h.Tmean - 1.75254f * powf(s.V, 0.33333334f) / s.Lwl -
          4.79323f * s.B / s.Lwl - r.C5;
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M1 = ',     F9.2)", r.M1);
 
   const float x = s.Lwl * s.Lwl * s.Lwl / s.V;
   if (x > 1727.0f) {
@@ -84,38 +64,30 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
   } else {
     r.C6 = -1.69385f + (s.Lwl / powf(s.V, 0.3333f) - 8.0f) / 2.36f;
   }
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C6 = ',     F6.2)", r.C6);
 
-  const float decay = expf(-0.034f * powf(r.Fn, -3.29f));
+  const float decay = expf(-0.034f * powf(Fn, -3.29f));
   r.M2 = 0.4f * r.C6 * decay;
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M2 = '      ,F9.2)", r.M2);
 
   if (s.Lwl / s.B > 12.0f) {
     r.LAMDA = 1.446f * r.CPlwl - 0.36f;
   } else {
     r.LAMDA = 1.446f * r.CPlwl - 0.03f * s.Lwl / s.B;
   }
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE ----------------------> LAMDA = '      ,F9.2)", r.LAMDA);
 
-  r.C1 = 2223105.0f * powf(r.C4, 3.7861f) * powf(r.Tmean / s.B, 1.0796f) /
-         powf(90.0f - s.IE, 1.37565f);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C1 = ',F6.2)", r.C1);
+  r.C1 = 2223105.0f * powf(r.C4, 3.7861f) * powf(h.Tmean / s.B, 1.0796f) /
+         powf(90.0f - r.IE_used, 1.37565f);
 
-  r.C3 = 1.0f - 0.8f * s.AT / (s.B * r.Tmean * s.Cm);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C3 = '      ,F6.2)", r.C3);
+  r.C3 = 1.0f - 0.8f * s.AT / (s.B * h.Tmean * s.Cm);
 
   const float cb =
-      0.56f * powf(s.ABT, 1.5f) / (s.B * r.Tmean * (0.31f * sqrtf(s.ABT) + s.Tf - s.HB));
+      0.56f * powf(s.ABT, 1.5f) / (s.B * h.Tmean * (0.31f * sqrtf(s.ABT) + s.Tf - s.HB));
   r.C2 = expf(-1.89f * sqrtf(cb));
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C2 = '      ,F6.2)", r.C2);
 
   const float L3 = s.Lwl * s.Lwl * s.Lwl;
   r.C17 =
       6919.3f / powf(s.Cm, 1.3346f) * powf(s.V / L3, 2.00977f) * powf(s.Lwl / s.B - 2.0f, 1.40692f);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI --------------------------> C17 = '      ,F6.2)", r.C17);
 
-  r.M3 = -7.2035f * powf(s.B / s.Lwl, 0.326869f) * powf(r.Tmean / s.B, 0.605375f);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M3 = '      ,F6.2)", r.M3);
+  r.M3 = -7.2035f * powf(s.B / s.Lwl, 0.326869f) * powf(h.Tmean / s.B, 0.605375f);
 
   const float L = s.Lwl / powf(s.V, 0.33333334f);
   if (L < 8.0f) {
@@ -125,25 +97,19 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
   } else {
     r.C15 = -1.69385f + (L - 8.0f) / 2.36f;
   }
-  WRITE_FORMATTED(u, "(2X,'KATSAYI --------------------------> C15 = '      ,F6.2)", r.C15);
 
   r.M4 = 0.4f * r.C15 * decay;
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M4 = '      ,F6.2)", r.M4);
 
   // Wave resistance by the Froude-number range
   float rw = 0.0f;
-  if (r.Fn <= 0.40f) {
-    WRITE_FORMATTED(u, "(2X,'YAVAS HIZ BOLGESI LIMITLERI HESABI Fn<0.40')");
-    rw = LOW_SPEED_RW(r, powf(r.Fn, -0.9f), 1.0f / (r.Fn * r.Fn), r.M2);
-    WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')",
-                    rw * r.DISPW / 1000.0f);
-  } else if (r.Fn > 0.55f) {
-    WRITE_FORMATTED(u, "(2X,'YUKSEK HIZ BOLGESI LIMITLERI HESABI Fn>0.55'     )");
-    rw = HIGH_SPEED_RW(r, powf(r.Fn, -0.9f), 1.0f / (r.Fn * r.Fn), r.M4);
-    WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')",
-                    rw * r.DISPW / 1000.0f);
+  if (Fn <= 0.40f) {
+    r.range = WaveRange::Low;
+    rw = LOW_SPEED_RW(r, powf(Fn, -0.9f), 1.0f / (Fn * Fn), r.M2);
+  } else if (Fn > 0.55f) {
+    r.range = WaveRange::High;
+    rw = HIGH_SPEED_RW(r, powf(Fn, -0.9f), 1.0f / (Fn * Fn), r.M4);
   } else {
-    WRITE_FORMATTED(u, "(2X,'GECIS HIZI BOLGESI LIMITLERI HESABI 0.40<Fn<0.55')");
+    r.range = WaveRange::Transition;
     // Between the ranges: from the mean of both formulas at 0.40 to the
     // high-speed formula at 0.55, each end with its own m2 and m4
     const float m2_040 = 0.4f * r.C6 * expf(-0.6929494f);
@@ -153,9 +119,9 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
                      0.5f * LOW_SPEED_RW(r, 2.2811089f, 6.2499995f, m2_040);
     const float r1 =
         r.C17 * r.C2 * r.C3 * expf(r.M3 * 1.7126695f + m4_055 * cosf(r.LAMDA / 0.55f / 0.55f));
-    rw = r0 + (10.0f * r.Fn - 4.0f) * (r1 - r0) / 1.5f;
+    rw = r0 + (10.0f * Fn - 4.0f) * (r1 - r0) / 1.5f;
   }
-  r.Rw = rw * r.DISPW / 1000.0f;
+  r.Rw = rw * summary.DISPW / 1000.0f;
 
   // Bulbous bow
   r.Rbulb = 0.0f;
@@ -163,40 +129,41 @@ void WAVE_BULB_TRANSOM(Run& run, int /*i*/) {
     const float sq = sqrtf(s.ABT);
     const float p = (s.Tf - 1.5f * s.HB) / (0.56f * sq);
     const float d = s.GRAV * (s.Tf - s.HB - 0.25f * sq) + 0.15f * v2;
-    if (d < 0.0f) BULB_STOP(run);
+    if (d < 0.0f) {
+      // A bulb centroid too high for the bow draught: the bulb breaks the
+      // surface and the run cannot go on.
+      r.bulb_emerged = true;
+      return r;
+    }
     const float Fni = v / powf(d, 0.5f);
     float e = -3.0f * (p * p);
     if (p < 0.0f) {
       // Centroid above two thirds of the bow draught
       const float t = s.Tf - 1.5f * s.HB;
       e = 5.0f * (t * t);
-      WRITE_FORMATTED(u, "(2X,'*** BALP BOLGESINDA ASIRI DALGA KIRILMASI VAR *** ')");
+      r.bulb_breaking = true;
     }
     r.Rbulb = 0.11f * expf(e) * (Fni * Fni * Fni) * powf(s.ABT, 1.5f) * s.GRAV * s.RHO /
               (1.0f + Fni * Fni) / 1000.0f;
   }
-  WRITE_FORMATTED(u, "(2X,'BALP DIRENCI -------------------> Rbulb = '      ,F8.2,' kN')", r.Rbulb);
 
   // Immersed transom
   r.Rayna = 0.0f;
   if (s.AT > 0.0f) {
-    const float FnT = v / powf(2.0f * s.GRAV * s.AT / (s.B * (1.0f + r.CWPlwl)), 0.5f);
+    const float FnT = v / powf(2.0f * s.GRAV * s.AT / (s.B * (1.0f + h.CWPlwl)), 0.5f);
     const float c = FnT < 5.0f ? 0.2f * (1.0f - 0.2f * FnT) : 0.0f;
     r.Rayna = 0.5f * v2 * s.AT * s.RHO * c / 1000.0f;
     if (r.Rayna < 0.0f) r.Rayna = 0.0f;
   }
-  WRITE_FORMATTED(u, "(2X,'AYNA KIC DIRENCI ---------------> Rayna = '      ,F8.2,' kN')", r.Rayna);
 
   // Bow-thruster tunnel openings (pi/4 times 0.03)
   r.Rbot = 0.0f;
   if (s.NBT > 0) {
     r.Rbot = static_cast<float>(s.NBT) * 0.023561945f * s.RHO * v2 * (s.DBT * s.DBT) / 1000.0f;
   }
-  WRITE_FORMATTED(u, "(2X,'BAS ITICI DIRENC ARTISI --------> Rbot  = '      ,F6.2,' kN')", r.Rbot);
 
-  r.CW = 1000.0f * r.Rw / (v2 * (s.RHO / 2.0f) * s.S);
-  WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> RW = '      ,F8.2,' kN')", r.Rw);
-  WRITE_FORMATTED(u, "(2X,'DALGA DIRENC KATSAYISI -------> CW*1000 = ',F6.3)", 1000.0f * r.CW);
+  r.CW = 1000.0f * r.Rw / (v2 * (s.RHO / 2.0f) * S);
+  return r;
 }
 
 }  // namespace vdk

@@ -4,33 +4,31 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 
-#include "format/format.hpp"
-#include "resistance/resistance.hpp"
 #include "resistance_fixture.hpp"
 
 namespace vdk {
 namespace {
 
-using test::MemoryRun;
 using test::worked_example_ship;
 
-std::vector<std::string> correlation_block(MemoryRun& m) {
-  INPUT_SUMMARY(m.run);
-  HULL_FORM_AT_SPEED(m.run, 1);
-  FRICTION_APPENDAGE_WIND(m.run, 1);
-  WAVE_BULB_TRANSOM(m.run, 1);
-  m.take_son();
-  CORRELATION_AND_TOTALS(m.run, 1);
-  return m.son_lines();
+struct Totals {
+  CorrelationAndTotals r;
+  std::vector<std::string> lines;
+};
+Totals correlation_block(const ShipRecord& s) {
+  const test::BlockRun run = test::speed_block(s);
+  return {run.block().totals, test::section(run.out.son, test::kCorrelationStart)};
 }
 
 TEST(Correlation, WorkedExampleAt25Knots) {
-  MemoryRun m(worked_example_ship());
-  const auto L = correlation_block(m);
-  const ResistanceState& r = m.run.res;
-  const SpeedTable& sp = m.run.sp;
+  const test::BlockRun run = test::speed_block(worked_example_ship());
+  const auto L = test::section(run.out.son, test::kCorrelationStart);
+  const SpeedBlock& b = run.block();
+  const CorrelationAndTotals& r = b.totals;
+  const ResistanceColumns& c = run.res.columns;
   EXPECT_NEAR(1000.0f * r.CA, 0.3525f, 0.00005f);
   EXPECT_NEAR(r.RA, 222.0f, 0.05f);
   EXPECT_NEAR(r.RT, 1841.0f, 0.5f);
@@ -47,33 +45,31 @@ TEST(Correlation, WorkedExampleAt25Knots) {
   };
   EXPECT_EQ(L, want);
 
-  // Everything of the speed goes into the speed table.
-  EXPECT_EQ(sp.CAArr(1), r.CA);
-  EXPECT_EQ(sp.RAArr(1), r.RA);
-  EXPECT_EQ(sp.RTArr(1), r.RT);
-  EXPECT_EQ(sp.CTArr(1), r.CT);
-  EXPECT_EQ(sp.CRArr(1), r.CR);
-  EXPECT_EQ(sp.PEArr(1), r.PE);
-  EXPECT_EQ(sp.RWArr(1), r.Rw);
-  EXPECT_EQ(sp.RFArr(1), r.RF);
-  EXPECT_EQ(sp.RVArr(1), r.OnePlusK * r.RF);
-  EXPECT_EQ(sp.RAPPArr(1), r.RAPP);
-  EXPECT_EQ(sp.RBArr(1), r.Rbulb);
-  EXPECT_EQ(sp.RTRArr(1), r.Rayna);
-  EXPECT_EQ(sp.RBTArr(1), r.Rbot);
-  EXPECT_EQ(sp.RAIRArr(1), r.RAIR);
+  // Everything of the speed goes into the columns.
+  EXPECT_EQ(c.CA(1), r.CA);
+  EXPECT_EQ(c.RA(1), r.RA);
+  EXPECT_EQ(c.RT(1), r.RT);
+  EXPECT_EQ(c.CT(1), r.CT);
+  EXPECT_EQ(c.CR(1), r.CR);
+  EXPECT_EQ(c.PE(1), r.PE);
+  EXPECT_EQ(c.RW(1), b.wave.Rw);
+  EXPECT_EQ(c.RF(1), b.friction.RF);
+  EXPECT_EQ(c.RV(1), b.hull_form.OnePlusK * b.friction.RF);
+  EXPECT_EQ(c.RAPP(1), b.friction.RAPP);
+  EXPECT_EQ(c.RB(1), b.wave.Rbulb);
+  EXPECT_EQ(c.RTR(1), b.wave.Rayna);
+  EXPECT_EQ(c.RBT(1), b.wave.Rbot);
+  EXPECT_EQ(c.RAIR(1), b.friction.RAIR);
 }
 
 TEST(Correlation, WindIsLeftOutOfTheTotal) {
   ShipRecord s = worked_example_ship();
-  MemoryRun calm(s);
-  correlation_block(calm);
+  const test::BlockRun calm = test::speed_block(s);
   s.DepthFP = 18.0f;
   s.ONYUZ = 300.0f;
-  MemoryRun windy(s);
-  correlation_block(windy);
-  EXPECT_GT(windy.run.res.RAIR, 40.0f);
-  EXPECT_EQ(windy.run.res.RT, calm.run.res.RT);
+  const test::BlockRun windy = test::speed_block(s);
+  EXPECT_GT(windy.block().friction.RAIR, 40.0f);
+  EXPECT_EQ(windy.block().totals.RT, calm.block().totals.RT);
 }
 
 TEST(Correlation, Methods) {
@@ -81,10 +77,9 @@ TEST(Correlation, Methods) {
     ShipRecord s = worked_example_ship();
     s.Roughness = roughness;
     s.Lwl = s.Lbp = Lwl;
-    MemoryRun m(s);
-    auto L = correlation_block(m);
-    L.resize(L.size() - 4);  // the correlation-allowance lines only
-    return std::pair{L, m.run.res.CA};
+    Totals t = correlation_block(s);
+    t.lines.resize(t.lines.size() - 4);  // the correlation-allowance lines only
+    return std::pair{t.lines, t.r.CA};
   };
   const std::string holtrop =
       "  MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = 0.352 (HOLTROP TAHMINI) ";
@@ -119,18 +114,30 @@ TEST(Correlation, DeepBowRemovesTheBulbTerm) {
   s.Tf = 9.0f;
   s.Ta = 9.0f;
   s.Lwl = s.Lbp = 200.0f;  // Tf/Lwl = 0.045
-  MemoryRun m(s);
-  correlation_block(m);
-  EXPECT_FLOAT_EQ(m.run.res.CA, 0.006f * powf(300.0f, -0.16f) - 0.00205f);
+  EXPECT_FLOAT_EQ(correlation_block(s).r.CA, 0.006f * powf(300.0f, -0.16f) - 0.00205f);
 }
 
-// A run of the worked-example hull over 10..20 knots in steps of 2.5.
-MemoryRun& five_speed_run(MemoryRun& m) {
-  m.run.ship.NSPEED = 5;
-  for (int i = 1; i <= 5; ++i) m.run.ship.Vs(i) = 10.0f + 2.5f * static_cast<float>(i - 1);
-  RESISTANCE_CALCULATION(m.run);
-  m.take_son();
-  return m;
+// The worked-example hull over 10..20 knots in steps of 2.5.
+ShipRecord five_speeds(ShipRecord s) {
+  s.NSPEED = 5;
+  for (int i = 1; i <= 5; ++i) s.Vs(i) = 10.0f + 2.5f * static_cast<float>(i - 1);
+  return s;
+}
+
+struct Tables {
+  ResistanceResult res;
+  ResistanceTables t;
+  std::string text;  // the tables as written
+  std::vector<std::string> lines;
+};
+Tables tables_of(const ShipRecord& s) {
+  Tables r{COMPUTE_RESISTANCE(s), {}, {}, {}};
+  r.t = COMPUTE_RESISTANCE_TABLES(s, r.res);
+  std::ostringstream son;
+  WRITE_RESISTANCE_TABLES(son, s, r.res, r.t);
+  r.text = son.str();
+  r.lines = test::split_lines(r.text);
+  return r;
 }
 
 std::vector<std::string> rows_after(const std::vector<std::string>& L, const std::string& title,
@@ -141,11 +148,8 @@ std::vector<std::string> rows_after(const std::vector<std::string>& L, const std
 }
 
 TEST(Tables, SummaryAndUncorrectedTables) {
-  MemoryRun m(worked_example_ship());
-  RESISTANCE_CALCULATION(m.run);
-  m.take_son();
-  RESISTANCE_TABLES(m.run);
-  const auto L = m.son_lines();
+  const Tables tb = tables_of(worked_example_ship());
+  const auto& L = tb.lines;
   const std::vector<std::string> summary = {
       "",
       "",
@@ -183,97 +187,117 @@ TEST(Tables, SummaryAndUncorrectedTables) {
 }
 
 TEST(Tables, EffectivePowerColumnTruncates) {
-  MemoryRun m(worked_example_ship());
-  RESISTANCE_CALCULATION(m.run);
-  m.run.sp.PEArr(1) = 1234.9f;
-  m.take_son();
-  CHARACTERISTICS_TABLE(m.run, false);
-  const auto L = m.son_lines();
+  const ShipRecord s = worked_example_ship();
+  ResistanceColumns c = COMPUTE_RESISTANCE(s).columns;
+  c.PE(1) = 1234.9f;
+  std::ostringstream son;
+  WRITE_CHARACTERISTICS_TABLE(son, s, c, false);
+  const auto L = test::split_lines(son.str());
   ASSERT_EQ(L.size(), 10u);
   EXPECT_EQ(L[8].substr(75, 5), " 1234");
 }
 
 TEST(WaveCorrection, ThreeFactorsOverTenToTwentyKnots) {
-  ShipRecord s = worked_example_ship();
+  ShipRecord s = five_speeds(worked_example_ship());
   s.NCORR = 3;
   s.Fcorr(1) = 1.0f;
   s.Fcorr(2) = 1.1f;
   s.Fcorr(3) = 1.2f;
-  MemoryRun m(s);
-  five_speed_run(m);
-  const SpeedTable before = m.run.sp;
-  WAVE_RESISTANCE_CORRECTION(m.run);
-  const SpeedTable& sp = m.run.sp;
-  EXPECT_EQ(m.run.res.CorrFlag, 1);
-  EXPECT_FLOAT_EQ(m.run.res.Vc(1), 10.0f);
-  EXPECT_FLOAT_EQ(m.run.res.Vc(2), 15.0f);
-  EXPECT_FLOAT_EQ(m.run.res.Vc(3), 20.0f);
+  const Tables tb = tables_of(s);
+  const ResistanceColumns& before = tb.res.columns;
+  const ResistanceTables& t = tb.t;
+  EXPECT_EQ(t.CorrFlag, 1);
+  EXPECT_FALSE(t.stop.has_value());
+  EXPECT_FLOAT_EQ(t.Vc(1), 10.0f);
+  EXPECT_FLOAT_EQ(t.Vc(2), 15.0f);
+  EXPECT_FLOAT_EQ(t.Vc(3), 20.0f);
   const float fac[] = {1.0f, 1.05f, 1.1f, 1.15f, 1.2f};
-  const float S = m.run.ship.S;
+  const float S = tb.res.S_used;
   for (int i = 1; i <= 5; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_NEAR(sp.FacArr(i), fac[i - 1], 1e-5f);
-    EXPECT_NEAR(sp.CRArr(i), fac[i - 1] * before.CRArr(i), 1e-5f * fabsf(before.CRArr(i)));
-    EXPECT_FLOAT_EQ(sp.CTArr(i), sp.CAArr(i) + sp.CVArr(i) + sp.CRArr(i));
-    const float vi = 0.5144f * m.run.ship.Vs(i);
-    EXPECT_FLOAT_EQ(sp.RTArr(i), vi * vi * sp.CTArr(i) * 1025.0f * S / 2.0f * 0.001f);
-    EXPECT_FLOAT_EQ(sp.PEArr(i), sp.RTArr(i) * vi);
-    // The components are not corrected.
-    EXPECT_EQ(sp.RWArr(i), before.RWArr(i));
-    EXPECT_EQ(sp.RFArr(i), before.RFArr(i));
+    EXPECT_NEAR(t.Fac(i), fac[i - 1], 1e-5f);
+    EXPECT_NEAR(t.CR_corrected(i), fac[i - 1] * before.CR(i), 1e-5f * fabsf(before.CR(i)));
+    EXPECT_FLOAT_EQ(t.CT_corrected(i), before.CA(i) + before.CV(i) + t.CR_corrected(i));
+    const float vi = 0.5144f * s.Vs(i);
+    EXPECT_FLOAT_EQ(t.RT_corrected(i), vi * vi * t.CT_corrected(i) * 1025.0f * S / 2.0f * 0.001f);
+    EXPECT_FLOAT_EQ(t.PE_corrected(i), t.RT_corrected(i) * vi);
   }
   // A factor of 1 at the first speed leaves its total as it was.
-  EXPECT_NEAR(sp.RTArr(1), before.RTArr(1), 1e-4f * before.RTArr(1));
-  EXPECT_GT(sp.RTArr(5), before.RTArr(5));
+  EXPECT_NEAR(t.RT_corrected(1), before.RT(1), 1e-4f * before.RT(1));
+  EXPECT_GT(t.RT_corrected(5), before.RT(5));
 
-  const auto L = m.son_lines();
-  ASSERT_EQ(L.size(), 13u);
-  EXPECT_EQ(L[0], "");
-  EXPECT_EQ(L[1], "");
-  EXPECT_EQ(L[2], "              GEMI DIRENC KARAKTERISTIKLERI - DUZENLENMIS HESAP");
-  EXPECT_EQ(L[12], " " + std::string(87, '='));
+  const auto corr = rows_after(
+      tb.lines, "              GEMI DIRENC KARAKTERISTIKLERI - DUZENLENMIS HESAP", -2, 13);
+  ASSERT_EQ(corr.size(), 13u);
+  EXPECT_EQ(corr[0], "");
+  EXPECT_EQ(corr[1], "");
+  EXPECT_EQ(corr[12], " " + std::string(87, '='));
+  EXPECT_EQ(corr, std::vector<std::string>(tb.lines.end() - 13, tb.lines.end()));
 }
 
 TEST(WaveCorrection, TwoFactorsInterpolateLinearly) {
-  ShipRecord s = worked_example_ship();
+  ShipRecord s = five_speeds(worked_example_ship());
   s.NCORR = 2;
   s.Fcorr(1) = 1.0f;
   s.Fcorr(2) = 0.8f;
-  MemoryRun m(s);
-  five_speed_run(m);
-  WAVE_RESISTANCE_CORRECTION(m.run);
+  const Tables tb = tables_of(s);
   const float fac[] = {1.0f, 0.95f, 0.9f, 0.85f, 0.8f};
-  for (int i = 1; i <= 5; ++i) EXPECT_NEAR(m.run.sp.FacArr(i), fac[i - 1], 1e-6f) << i;
+  for (int i = 1; i <= 5; ++i) EXPECT_NEAR(tb.t.Fac(i), fac[i - 1], 1e-6f) << i;
 }
 
 TEST(WaveCorrection, NoFactorsNoCorrection) {
-  MemoryRun m(worked_example_ship());
-  five_speed_run(m);
-  const SpeedTable before = m.run.sp;
-  WAVE_RESISTANCE_CORRECTION(m.run);
-  EXPECT_EQ(m.run.res.CorrFlag, 0);
-  EXPECT_EQ(m.son.str(), "\n Dalga direnci duzeltmesi yapilmamistir.\n\n");
+  const Tables tb = tables_of(five_speeds(worked_example_ship()));
+  EXPECT_EQ(tb.t.CorrFlag, 0);
+  const std::string note = "\n Dalga direnci duzeltmesi yapilmamistir.\n\n";
+  ASSERT_GT(tb.text.size(), note.size());
+  EXPECT_EQ(tb.text.substr(tb.text.size() - note.size()), note);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(m.run.sp.RTArr(i), before.RTArr(i));
-    EXPECT_EQ(m.run.sp.PEArr(i), before.PEArr(i));
+    EXPECT_EQ(tb.t.RT_corrected(i), tb.res.columns.RT(i));
+    EXPECT_EQ(tb.t.PE_corrected(i), tb.res.columns.PE(i));
+    EXPECT_EQ(tb.t.CR_corrected(i), tb.res.columns.CR(i));
   }
 }
 
 TEST(WaveCorrection, FactorsOfOneRepeatTheUncorrectedTable) {
-  ShipRecord s = worked_example_ship();
+  ShipRecord s = five_speeds(worked_example_ship());
   s.NCORR = 3;
   s.Fcorr(1) = s.Fcorr(2) = s.Fcorr(3) = 1.0f;
-  MemoryRun m(s);
-  five_speed_run(m);
-  RESISTANCE_TABLES(m.run);
-  const auto L = m.son_lines();
+  const Tables tb = tables_of(s);
   const auto orig =
-      rows_after(L, "              GEMI DIRENC KARAKTERISTIKLERI - ORJINAL HESAP", 5, 5);
+      rows_after(tb.lines, "              GEMI DIRENC KARAKTERISTIKLERI - ORJINAL HESAP", 5, 5);
   const auto corr =
-      rows_after(L, "              GEMI DIRENC KARAKTERISTIKLERI - DUZENLENMIS HESAP", 5, 5);
+      rows_after(tb.lines, "              GEMI DIRENC KARAKTERISTIKLERI - DUZENLENMIS HESAP", 5, 5);
   ASSERT_EQ(orig.size(), 5u);
   EXPECT_EQ(orig, corr);
-  EXPECT_EQ(m.son.str().find("yapilmamistir"), std::string::npos);
+  EXPECT_EQ(tb.text.find("yapilmamistir"), std::string::npos);
+}
+
+// The ship record is an input only: a given wetted surface gets the
+// appendage area once however often the calculation runs, and two runs on
+// the same ship give the same report.
+TEST(Calculation, RunningTwiceGivesTheSameResult) {
+  ShipRecord s = five_speeds(worked_example_ship());
+  s.S = 7000.0f;
+  s.IE = 0.0f;
+  s.NCORR = 2;
+  s.Fcorr(1) = 1.0f;
+  s.Fcorr(2) = 1.2f;
+  const ShipRecord given = s;
+  const Tables a = tables_of(s);
+  const Tables b = tables_of(s);
+  EXPECT_EQ(s.S, given.S);
+  EXPECT_EQ(s.IE, given.IE);
+  EXPECT_FLOAT_EQ(a.res.S_used, 7050.0f);
+  EXPECT_EQ(b.res.S_used, a.res.S_used);
+  EXPECT_EQ(b.res.IE_used, a.res.IE_used);
+  EXPECT_EQ(a.res.IE_used, a.res.blocks[0].wave.IE_est);
+  std::ostringstream con_a, son_a, con_b, son_b;
+  WRITE_RESISTANCE_CALCULATION(con_a, son_a, s, a.res);
+  WRITE_RESISTANCE_CALCULATION(con_b, son_b, s, b.res);
+  EXPECT_EQ(son_a.str() + a.text, son_b.str() + b.text);
+  // The corrected table rests on the wetted surface the calculation used.
+  const float v5 = 0.5144f * s.Vs(5);
+  EXPECT_EQ(a.t.RT_corrected(5), v5 * v5 * a.t.CT_corrected(5) * s.RHO * 7050.0f / 2.0f * 0.001f);
 }
 
 }  // namespace

@@ -3,25 +3,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
-#include "resistance/resistance.hpp"
 #include "resistance_fixture.hpp"
 
 namespace vdk {
 namespace {
 
-using test::MemoryRun;
 using test::worked_example_ship;
 
 bool has_line(const std::vector<std::string>& lines, const std::string& l) {
   return std::find(lines.begin(), lines.end(), l) != lines.end();
 }
 
+struct Written {
+  InputSummary r;
+  std::string text;
+  std::vector<std::string> lines;
+};
+
+Written summary_of(const ShipRecord& s) {
+  Written w{COMPUTE_INPUT_SUMMARY(s), {}, {}};
+  std::ostringstream son;
+  WRITE_INPUT_SUMMARY(son, s, w.r);
+  w.text = son.str();
+  w.lines = test::split_lines(w.text);
+  return w;
+}
+
 TEST(InputSummary, WorkedExampleLinesAndSums) {
-  MemoryRun m(worked_example_ship());
-  INPUT_SUMMARY(m.run);
-  const auto L = m.son_lines();
+  const Written w = summary_of(worked_example_ship());
+  const auto& L = w.lines;
   ASSERT_GE(L.size(), 10u);
   EXPECT_EQ(L[0], std::string(60, '='));
   EXPECT_EQ(L[1], "          HOLTROP & MENNEN GUC TAHMINI PROGRAMI");
@@ -42,9 +55,9 @@ TEST(InputSummary, WorkedExampleLinesAndSums) {
   EXPECT_TRUE(has_line(L, "  TAKINTI EFEKTIF FORM FAKTORU (1+K2)eff= 1.500"));
   EXPECT_TRUE(has_line(L, "  AKISKAN YOGUNLUGU - RHO =   1025.00 kg/m3 "));
   EXPECT_TRUE(has_line(L, "  YERCEKIMI IVMESI - GRAV =   9.81000 m/sn2 "));
-  EXPECT_FLOAT_EQ(m.run.res.Sapptot, 50.0f);
-  EXPECT_FLOAT_EQ(m.run.res.OnePlusK2eff, 1.5f);
-  EXPECT_FLOAT_EQ(m.run.res.DISPW, 9.81f * 1025.0f * 37500.0f);
+  EXPECT_FLOAT_EQ(w.r.Sapptot, 50.0f);
+  EXPECT_FLOAT_EQ(w.r.OnePlusK2eff, 1.5f);
+  EXPECT_FLOAT_EQ(w.r.DISPW, 9.81f * 1025.0f * 37500.0f);
 
   // The output heading closes the summary: three empty lines and the title.
   const size_t n = L.size();
@@ -65,25 +78,23 @@ TEST(InputSummary, AppendagesListedOnlyAboveOneTenthSquareMetre) {
   s.OnePlusK2(3) = 1.5f;
   s.Sapp(8) = 30.0f;
   s.OnePlusK2(8) = 2.0f;
-  MemoryRun m(s);
-  INPUT_SUMMARY(m.run);
-  const auto L = m.son_lines();
-  EXPECT_TRUE(has_line(L, "  1- CIFT PERVANELI GEMI DUMENI        10.000         1.500"));
-  EXPECT_TRUE(has_line(L, "  2- SAFTLAR                           30.000         2.000"));
-  EXPECT_EQ(m.son.str().find("SKEG ARKASINDAKI"), std::string::npos);
-  EXPECT_FLOAT_EQ(m.run.res.Sapptot, 40.0f);
-  EXPECT_FLOAT_EQ(m.run.res.OnePlusK2eff, 1.875f);
-  EXPECT_TRUE(has_line(L, "  TAKINTI EFEKTIF FORM FAKTORU (1+K2)eff= 1.875"));
+  const Written w = summary_of(s);
+  EXPECT_EQ(w.r.listed_appendages, (std::vector<int>{3, 8}));
+  EXPECT_TRUE(has_line(w.lines, "  1- CIFT PERVANELI GEMI DUMENI        10.000         1.500"));
+  EXPECT_TRUE(has_line(w.lines, "  2- SAFTLAR                           30.000         2.000"));
+  EXPECT_EQ(w.text.find("SKEG ARKASINDAKI"), std::string::npos);
+  EXPECT_FLOAT_EQ(w.r.Sapptot, 40.0f);
+  EXPECT_FLOAT_EQ(w.r.OnePlusK2eff, 1.875f);
+  EXPECT_TRUE(has_line(w.lines, "  TAKINTI EFEKTIF FORM FAKTORU (1+K2)eff= 1.875"));
 }
 
 TEST(InputSummary, NoAppendageGivesZeroAreaAndFactor) {
   ShipRecord s = worked_example_ship();
   s.Sapp(1) = 0.0f;
-  MemoryRun m(s);
-  INPUT_SUMMARY(m.run);
-  const auto L = m.son_lines();
-  EXPECT_FLOAT_EQ(m.run.res.Sapptot, 0.0f);
-  EXPECT_FLOAT_EQ(m.run.res.OnePlusK2eff, 0.0f);
+  const Written w = summary_of(s);
+  const auto& L = w.lines;
+  EXPECT_FLOAT_EQ(w.r.Sapptot, 0.0f);
+  EXPECT_FLOAT_EQ(w.r.OnePlusK2eff, 0.0f);
   // The dashed rule follows the column heading directly.
   auto it = std::find(L.begin(), L.end(),
                       "                                        m2            (1+k2)   ");
@@ -100,9 +111,8 @@ TEST(InputSummary, PropellerBlockFromFiveHundredthsOfAMetre) {
   s.Hsd = 6.8f;
   s.MCR = 0.85f;
   {
-    MemoryRun m(s);
-    INPUT_SUMMARY(m.run);
-    const auto L = m.son_lines();
+    const Written w = summary_of(s);
+    const auto& L = w.lines;
     auto it = std::find(L.begin(), L.end(), "  PERVANE BILGILERI" + std::string(23, ' '));
     ASSERT_NE(it, L.end());
     EXPECT_EQ(*(it - 1), std::string(60, '='));
@@ -113,17 +123,9 @@ TEST(InputSummary, PropellerBlockFromFiveHundredthsOfAMetre) {
     EXPECT_EQ(*(it + 5), std::string(60, '='));
   }
   s.D = 0.05f;
-  {
-    MemoryRun m(s);
-    INPUT_SUMMARY(m.run);
-    EXPECT_NE(m.son.str().find("PERVANE BILGILERI"), std::string::npos);
-  }
+  EXPECT_NE(summary_of(s).text.find("PERVANE BILGILERI"), std::string::npos);
   s.D = 0.04f;
-  {
-    MemoryRun m(s);
-    INPUT_SUMMARY(m.run);
-    EXPECT_EQ(m.son.str().find("PERVANE"), std::string::npos);
-  }
+  EXPECT_EQ(summary_of(s).text.find("PERVANE"), std::string::npos);
 }
 
 TEST(InputSummary, PropellerDataCase) {
@@ -139,9 +141,7 @@ TEST(InputSummary, PropellerDataCase) {
   s.D = 5.0f;
   s.N = 120.0f;
   s.PD = 0.9f;
-  MemoryRun m(s);
-  INPUT_SUMMARY(m.run);
-  EXPECT_EQ(m.run.res.PropCase, 4);
+  EXPECT_EQ(COMPUTE_INPUT_SUMMARY(s).PropCase, 4);
 }
 
 }  // namespace

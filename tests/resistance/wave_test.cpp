@@ -4,43 +4,36 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 
-#include "resistance/resistance.hpp"
 #include "resistance_fixture.hpp"
 
 namespace vdk {
 namespace {
 
-using test::MemoryRun;
 using test::worked_example_ship;
 
 bool has_line(const std::vector<std::string>& lines, const std::string& l) {
   return std::find(lines.begin(), lines.end(), l) != lines.end();
 }
 
-// Up to the wave step of speed i (the earlier speeds run whole).
-std::vector<std::string> wave_block(MemoryRun& m, int i = 1) {
-  INPUT_SUMMARY(m.run);
-  for (int k = 1; k < i; ++k) {
-    HULL_FORM_AT_SPEED(m.run, k);
-    FRICTION_APPENDAGE_WIND(m.run, k);
-    WAVE_BULB_TRANSOM(m.run, k);
-    CORRELATION_AND_TOTALS(m.run, k);
-  }
-  HULL_FORM_AT_SPEED(m.run, i);
-  FRICTION_APPENDAGE_WIND(m.run, i);
-  m.take_son();
-  WAVE_BULB_TRANSOM(m.run, i);
-  return m.son_lines();
+// The wave step of speed i (the earlier speeds run whole) and its lines.
+struct Wave {
+  WaveBulbTransom r;
+  std::vector<std::string> lines;
+};
+Wave wave_block(const ShipRecord& s, int i = 1) {
+  const test::BlockRun run = test::speed_block(s, i);
+  return {run.block().wave, test::section(run.out.son, test::kWaveStart, test::kCorrelationStart)};
 }
 
 TEST(Wave, WorkedExampleAt25Knots) {
-  MemoryRun m(worked_example_ship());
-  const auto L = wave_block(m);
-  const ResistanceState& r = m.run.res;
+  const Wave w = wave_block(worked_example_ship());
+  const auto& L = w.lines;
+  const WaveBulbTransom& r = w.r;
   EXPECT_NEAR(r.IE_est, 10.85f, 0.005f);
-  EXPECT_FLOAT_EQ(m.run.ship.IE, r.IE_est);
+  EXPECT_FLOAT_EQ(r.IE_used, r.IE_est);
   EXPECT_NEAR(r.C4, 0.1561f, 0.00005f);
   EXPECT_NEAR(r.C5, 1.381f, 0.0005f);
   EXPECT_NEAR(r.M1, -2.127f, 0.0005f);
@@ -92,31 +85,30 @@ TEST(Wave, EntranceAngleEstimatedOnceOrTakenAsGiven) {
   s.NSPEED = 2;
   s.Vs(1) = 20.0f;
   s.Vs(2) = 25.0f;
-  MemoryRun m(s);
-  wave_block(m, 1);
-  const float est = m.run.res.IE_est;
-  EXPECT_FLOAT_EQ(m.run.ship.IE, est);
-  const auto L2 = wave_block(m, 2);
-  EXPECT_FLOAT_EQ(m.run.ship.IE, est);
-  EXPECT_EQ(L2[1], "  SU HATTI YARIM GIRIS ACISI > IE(derece) =   10.85 derece");
+  const Wave w1 = wave_block(s, 1);
+  const float est = w1.r.IE_est;
+  EXPECT_FLOAT_EQ(w1.r.IE_used, est);
+  const test::BlockRun run2 = test::speed_block(s, 2);
+  EXPECT_FLOAT_EQ(run2.block().wave.IE_used, est);
+  EXPECT_FLOAT_EQ(run2.res.IE_used, est);
+  EXPECT_EQ(test::section(run2.out.son, test::kWaveStart)[1],
+            "  SU HATTI YARIM GIRIS ACISI > IE(derece) =   10.85 derece");
 
   s.IE = 20.0f;
   s.NSPEED = 1;
-  MemoryRun g(s);
-  const auto L = wave_block(g);
-  EXPECT_FLOAT_EQ(g.run.ship.IE, 20.0f);
+  const Wave g = wave_block(s);
+  const auto& L = g.lines;
+  EXPECT_FLOAT_EQ(g.r.IE_used, 20.0f);
   EXPECT_EQ(L[0], "  TAHMINI SU HATTI YARIM GIRIS ACISI > IE =   10.85 derece");
   EXPECT_EQ(L[1], "  SU HATTI YARIM GIRIS ACISI > IE(derece) =   20.00 derece");
-  EXPECT_GT(g.run.res.C1, m.run.res.C1);  // a blunter entrance: larger c1
+  EXPECT_GT(g.r.C1, w1.r.C1);  // a blunter entrance: larger c1
 }
 
 TEST(Wave, BowFormCoefficientBreaks) {
   auto C4_for = [](float B) {
     ShipRecord s = worked_example_ship();
     s.B = B;
-    MemoryRun m(s);
-    wave_block(m);
-    return m.run.res.C4;
+    return wave_block(s).r.C4;
   };
   EXPECT_FLOAT_EQ(C4_for(51.25f), 0.25f);  // b = 0.25
   const float b = 51.27050f / 205.0f;      // b = 0.2501
@@ -126,14 +118,12 @@ TEST(Wave, BowFormCoefficientBreaks) {
 }
 
 // Slender-body coefficients on Lwl^3/V (C6) and Lwl/V^(1/3) (C15).
-ResistanceState slenderness(float Lwl, float V) {
+WaveBulbTransom slenderness(float Lwl, float V) {
   ShipRecord s = worked_example_ship();
   s.Lwl = s.Lbp = Lwl;
   s.B = Lwl / 7.0f;
   s.V = V;
-  MemoryRun m(s);
-  wave_block(m);
-  return m.run.res;
+  return wave_block(s).r;
 }
 
 TEST(Wave, SlendernessCoefficientBreaks) {
@@ -159,26 +149,26 @@ TEST(Wave, SlendernessCoefficientBreaks) {
 // Wave resistance of the worked-example hull at an imposed Froude number.
 struct RangeResult {
   std::vector<std::string> lines;
-  ResistanceState r;
+  WaveBulbTransom r;
+  float DISPW = 0;
 };
 RangeResult at_froude(float Fn) {
-  MemoryRun m(worked_example_ship());
-  INPUT_SUMMARY(m.run);
-  HULL_FORM_AT_SPEED(m.run, 1);
-  FRICTION_APPENDAGE_WIND(m.run, 1);
-  m.run.res.Fn = Fn;
-  m.take_son();
-  WAVE_BULB_TRANSOM(m.run, 1);
-  return {m.son_lines(), m.run.res};
+  const ShipRecord s = worked_example_ship();
+  const InputSummary summary = COMPUTE_INPUT_SUMMARY(s);
+  SpeedBlock b = COMPUTE_SPEED_BLOCK(s, summary, 1, {s.S, s.IE});
+  b.hull_form.Fn = Fn;
+  b.wave = COMPUTE_WAVE(s, summary, b.hull_form, b.hull_form.S_used, s.IE);
+  const auto L = test::write_block(s, b).son;
+  return {test::section(L, test::kWaveStart, test::kCorrelationStart), b.wave, summary.DISPW};
 }
 
 // The published formulas, evaluated independently in double precision.
-double low_formula(const ResistanceState& r, double F) {
+double low_formula(const WaveBulbTransom& r, double F) {
   const double C1 = r.C1, C2 = r.C2, C3 = r.C3, C6 = r.C6, M1 = r.M1, LAMDA = r.LAMDA;
   const double m2 = 0.4 * C6 * std::exp(-0.034 * std::pow(F, -3.29));
   return C1 * C2 * C3 * std::exp(M1 * std::pow(F, -0.9) + m2 * std::cos(LAMDA / (F * F)));
 }
-double high_formula(const ResistanceState& r, double F) {
+double high_formula(const WaveBulbTransom& r, double F) {
   const double C17 = r.C17, C2 = r.C2, C3 = r.C3, C15 = r.C15, M3 = r.M3, LAMDA = r.LAMDA;
   const double m4 = 0.4 * C15 * std::exp(-0.034 * std::pow(F, -3.29));
   return C17 * C2 * C3 * std::exp(M3 * std::pow(F, -0.9) + m4 * std::cos(LAMDA / (F * F)));
@@ -197,7 +187,7 @@ TEST(Wave, FroudeNumberRanges) {
   const RangeResult a = at_froude(0.40f);  // still the low-speed formula
   EXPECT_TRUE(has_line(a.lines, low_line));
   EXPECT_EQ(count_rw(a.lines), 2);  // "Rw" and "RW"
-  const double dispw = static_cast<double>(a.r.DISPW) / 1000.0;
+  const double dispw = static_cast<double>(a.DISPW) / 1000.0;
   EXPECT_NEAR(a.r.Rw, low_formula(a.r, 0.40) * dispw, 1e-4 * static_cast<double>(a.r.Rw));
 
   const RangeResult b = at_froude(0.4001f);  // transition, from the mean at 0.40
@@ -222,10 +212,10 @@ TEST(Wave, FroudeNumberRanges) {
 TEST(Bulb, NoBulb) {
   ShipRecord s = worked_example_ship();
   s.ABT = 0.0f;
-  MemoryRun m(s);
-  const auto L = wave_block(m);
-  EXPECT_EQ(m.run.res.C2, 1.0f);
-  EXPECT_EQ(m.run.res.Rbulb, 0.0f);
+  const Wave w = wave_block(s);
+  const auto& L = w.lines;
+  EXPECT_EQ(w.r.C2, 1.0f);
+  EXPECT_EQ(w.r.Rbulb, 0.0f);
   EXPECT_TRUE(has_line(L, "  BALP DIRENCI -------------------> Rbulb =     0.00 kN"));
   EXPECT_FALSE(has_line(L, "  *** BALP BOLGESINDA ASIRI DALGA KIRILMASI VAR *** "));
 }
@@ -233,8 +223,9 @@ TEST(Bulb, NoBulb) {
 TEST(Bulb, HighCentroidBreaksTheSurface) {
   ShipRecord s = worked_example_ship();
   s.HB = 7.0f;  // above two thirds of the bow draught
-  MemoryRun m(s);
-  const auto L = wave_block(m);
+  const Wave w = wave_block(s);
+  const auto& L = w.lines;
+  EXPECT_TRUE(w.r.bulb_breaking);
   auto it = std::find(L.begin(), L.end(), "  *** BALP BOLGESINDA ASIRI DALGA KIRILMASI VAR *** ");
   ASSERT_NE(it, L.end());
   EXPECT_EQ((it + 1)->substr(0, 45), "  BALP DIRENCI -------------------> Rbulb =  ");
@@ -244,52 +235,78 @@ TEST(Bulb, HighCentroidBreaksTheSurface) {
   const double Fni = v / std::sqrt(d);
   const double want = 0.11 * std::exp(1.25) * Fni * Fni * Fni * std::pow(20.0, 1.5) * 9.81 *
                       1025.0 / (1.0 + Fni * Fni) / 1000.0;
-  EXPECT_NEAR(m.run.res.Rbulb, want, 1e-4 * want);
+  EXPECT_NEAR(w.r.Rbulb, want, 1e-4 * want);
 }
 
 TEST(Bulb, EmergedBulbStopsTheRun) {
   ShipRecord s = worked_example_ship();
   s.HB = 12.0f;
   s.Vs(1) = 5.0f;
-  MemoryRun m(s);
-  INPUT_SUMMARY(m.run);
-  HULL_FORM_AT_SPEED(m.run, 1);
-  FRICTION_APPENDAGE_WIND(m.run, 1);
-  const std::string before = m.son.str();
-  try {
-    WAVE_BULB_TRANSOM(m.run, 1);
-    FAIL() << "no stop";
-  } catch (const StopRequest& stop) {
-    EXPECT_EQ(stop.status, EXIT_CALC_STOP);
-    EXPECT_TRUE(stop.pause);
-    EXPECT_EQ(stop.prompt, "");  // the standard prompt
-  }
-  EXPECT_EQ(m.con.str(),
-            "\n\n\n"
-            "  *** BALP ALAN MERK. YUKSEKLIGI ASIRI OLABILIR ***  \n"
-            "  HB= 12.000 m\n"
-            "  *** PROGRAM BURADA DURACAK ***\n");
-  // The results file keeps what was written, without a bulb line.
-  EXPECT_EQ(m.son.str().find("Rbulb"), std::string::npos);
-  EXPECT_EQ(m.son.str().substr(0, before.size()), before);
+  const test::BlockRun run = test::speed_block(s);
+  const SpeedBlock& b = run.block();
+  EXPECT_EQ(b.end, BlockEnd::BulbStop);
+  ASSERT_TRUE(b.stop.has_value());
+  EXPECT_EQ(b.stop->status, EXIT_CALC_STOP);
+  EXPECT_TRUE(b.stop->pause);
+  EXPECT_EQ(b.stop->prompt, "");  // the standard prompt
+  EXPECT_EQ(run.out.con, (std::vector<std::string>{
+                             "",
+                             "",
+                             "",
+                             "  *** BALP ALAN MERK. YUKSEKLIGI ASIRI OLABILIR ***  ",
+                             "  HB= 12.000 m",
+                             "  *** PROGRAM BURADA DURACAK ***",
+                         }));
+  // The results file ends with the wave resistance, without a bulb line.
+  const auto& L = run.out.son;
+  ASSERT_GE(L.size(), 2u);
+  EXPECT_EQ(L.back().substr(0, 44), "  DALGA DIRENCI ---------------------> Rw = ");
+  EXPECT_EQ(L[L.size() - 2], "  YAVAS HIZ BOLGESI LIMITLERI HESABI Fn<0.40");
+  for (const auto& l : L) EXPECT_EQ(l.find("Rbulb"), std::string::npos);
+  EXPECT_EQ(run.res.columns.RT(1), 0.0f);  // the totals were not reached
+  EXPECT_EQ(run.res.columns.CF(1), b.friction.CF);
+}
+
+// A bulb that breaks the surface only at the slower second speed: the first
+// block is complete, the list ends in the second.
+TEST(Bulb, EmergedBulbStopsInTheMiddleOfTheList) {
+  ShipRecord s = worked_example_ship();
+  s.HB = 9.2f;
+  s.NSPEED = 3;
+  s.Vs(1) = 30.0f;
+  s.Vs(2) = 5.0f;
+  s.Vs(3) = 30.0f;
+  const ResistanceResult res = COMPUTE_RESISTANCE(s);
+  ASSERT_EQ(res.blocks.size(), 2u);
+  EXPECT_EQ(res.blocks[0].end, BlockEnd::Complete);
+  EXPECT_EQ(res.blocks[1].end, BlockEnd::BulbStop);
+  ASSERT_TRUE(res.stop.has_value());
+  EXPECT_TRUE(std::isfinite(res.columns.RT(1)));
+  EXPECT_GT(res.columns.RT(1), 0.0f);
+  EXPECT_EQ(res.columns.RT(2), 0.0f);
+  EXPECT_EQ(res.columns.Fn(3), 0.0f);
+  std::ostringstream con, son;
+  WRITE_RESISTANCE_CALCULATION(con, son, s, res);
+  EXPECT_NE(son.str().find("HESAP HIZI NO =  2"), std::string::npos);
+  EXPECT_EQ(son.str().find("HESAP HIZI NO =  3"), std::string::npos);
+  EXPECT_NE(con.str().find("HB=  9.200 m"), std::string::npos);
 }
 
 TEST(Transom, ImmersedTransomBelowTransomFroudeNumberFive) {
   ShipRecord s = worked_example_ship();
   s.Vs(1) = 15.0f;
-  MemoryRun m(s);
-  const auto L = wave_block(m);
+  const Wave w = wave_block(s);
+  const auto& L = w.lines;
   const double v = 0.5144 * 15.0;
   const double FnT = v / std::sqrt(2.0 * 9.81 * 16.0 / (32.0 * 1.75));
   const double want = 0.5 * v * v * 16.0 * 1025.0 * 0.2 * (1.0 - 0.2 * FnT) / 1000.0;
-  EXPECT_NEAR(m.run.res.Rayna, want, 1e-4 * want);
+  EXPECT_NEAR(w.r.Rayna, want, 1e-4 * want);
   EXPECT_TRUE(has_line(L, "  AYNA KIC DIRENCI ---------------> Rayna =    34.00 kN"));
 
   s.AT = 0.0f;
-  MemoryRun n(s);
-  wave_block(n);
-  EXPECT_EQ(n.run.res.Rayna, 0.0f);
-  EXPECT_EQ(n.run.res.C3, 1.0f);
+  const Wave n = wave_block(s);
+  EXPECT_EQ(n.r.Rayna, 0.0f);
+  EXPECT_EQ(n.r.C3, 1.0f);
 }
 
 TEST(BowThruster, TwoTunnelsOfTwoMetresAt10Knots) {
@@ -297,9 +314,9 @@ TEST(BowThruster, TwoTunnelsOfTwoMetresAt10Knots) {
   s.NBT = 2;
   s.DBT = 2.0f;
   s.Vs(1) = 10.0f;
-  MemoryRun m(s);
-  const auto L = wave_block(m);
-  EXPECT_NEAR(m.run.res.Rbot, 5.11f, 0.005f);
+  const Wave w = wave_block(s);
+  const auto& L = w.lines;
+  EXPECT_NEAR(w.r.Rbot, 5.11f, 0.005f);
   EXPECT_TRUE(has_line(L, "  BAS ITICI DIRENC ARTISI --------> Rbot  =   5.11 kN"));
 }
 
