@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "report/banners.hpp"
-#include "run/run_state.hpp"
 #include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
-#include "app/legacy_propulsion.hpp"
-#include "app/legacy_propeller.hpp"
-#include "format/format.hpp"
-#include "app/legacy_resistance.hpp"
-#include "app/legacy_water.hpp"
+#include "report/console_dialogue.hpp"
+#include "report/report_writer.hpp"
+#include "report/water_report.hpp"
+#include "run/calculate.hpp"
 
 namespace vdk {
 
@@ -24,33 +21,42 @@ constexpr const char* kDataFile = "VARDELONTEKSA.TSK";
 constexpr const char* kEchoFile = "VARDELONTEKSA.CRL";
 constexpr const char* kSpareEchoFile = "VARDELONTEKSB.CRL";
 
-// Console end of a run that reached its normal end, then the closing notice.
-void RUN_END(Run& run) {
-  WRITE_LIST(run.con);
-  WRITE_LIST(run.con);
-  CONSOLE_AUTHOR_BOX(run.con);
-  WRITE_LIST(run.con);
-  WRITE_LIST(run.con);
-  WRITE_LIST(run.con, "PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN `ENTER` TUSUNA BASIN");
-  WRITE_LIST(run.con);
-  PAUSE(run.in, run.con);
-  CLOSING_NOTICE(run.son, 5);
-}
-
-void CALCULATION(Run& run) {
-  PROGRAM_BANNER(run.con, run.son);
-  RESISTANCE_CALCULATION(run);
-  if (run.ship.NPROP >= 1 && run.ship.D > 0.01f) OTHER_METHOD_SECTIONS(run);
-  WRITE_LIST(run.con);
-  WRITE_LIST(run.con);
-  RESISTANCE_TABLES(run);
-  MODEL_SCALE_SECTION(run);
-  if (PROPULSION_PREREQUISITES(run)) {
-    TRIAL_PROPELLER(run);
-    POWER_CHAIN(run);
+// The report writer of the program: after the model-scale step it also
+// creates, overwrites or removes the model-resistance file of the folder.
+class ProgramReport : public ReportWriter {
+ public:
+  ProgramReport(std::ostream& con, std::ostream& son, std::filesystem::path dir)
+      : ReportWriter(con, son), dir_(std::move(dir)) {}
+  void step(const RunResult& r, RunStep s) override {
+    ReportWriter::step(r, s);
+    if (s == RunStep::ModelScale) MODEL_FILE(r.model_scale);
   }
-  RUN_END(run);
-}
+
+ private:
+  void MODEL_FILE(const ModelScaleResult& m) {
+    if (m.water.stop) return;
+    const std::filesystem::path path = dir_ / MODEL_RESISTANCE_FILE;
+    if (!m.model_file) {
+      // No model-resistance file for this run: an old one must not survive.
+      std::error_code ec;
+      std::filesystem::remove(path, ec);
+      return;
+    }
+    std::ofstream file(path, std::ios::out | std::ios::trunc);
+    if (!file) {
+      // The report goes on without the model file; say so instead of
+      // pretending it was written.
+      WRITE_MODEL_FILE_NOT_OPENED(con_);
+      return;
+    }
+    WRITE_MODEL_RESISTANCE_FILE(file, *m.model_file);
+    if (m.model_file->stop) {
+      file.close();
+      WRITE_MODEL_FILE_STOP(con_, *m.model_file);
+    }
+  }
+  std::filesystem::path dir_;
+};
 
 // Console lines of a stop met while reading or checking the data file.
 void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
@@ -100,14 +106,10 @@ int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::o
     if (input_stop->pause) PAUSE(in, out, input_stop->prompt);
     status = input_stop->status;
   } else {
-    Run run{in, out, son, dir, read.ship, {}, {}, {}, {}, {}};
-    try {
-      CALCULATION(run);
-    } catch (const StopRequest& stop) {
-      son.flush();
-      if (stop.pause) PAUSE(in, out, stop.prompt);
-      status = stop.status;
-    }
+    ProgramReport report(out, son, dir);
+    ConsoleDialogue dialogue(in, out);
+    const RunResult result = RUN_STEPS(read.ship, dialogue, &report);
+    status = result.status();
   }
   son.close();
   WRITE_STOP_LINE(out);

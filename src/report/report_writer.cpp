@@ -1,0 +1,81 @@
+#include "report/report_writer.hpp"
+
+#include "format/format.hpp"
+#include "report/banners.hpp"
+#include "report/propeller_report.hpp"
+#include "report/propulsion_report.hpp"
+#include "report/resistance_report.hpp"
+#include "report/water_report.hpp"
+
+namespace vdk {
+
+void ReportWriter::step(const RunResult& r, RunStep s) {
+  switch (s) {
+    case RunStep::Banner:
+      PROGRAM_BANNER(con_, son_);
+      break;
+    case RunStep::Resistance:
+      WRITE_RESISTANCE_CALCULATION(con_, son_, r.ship, r.resistance);
+      break;
+    case RunStep::OtherMethods:
+      WRITE_OTHER_METHOD_SECTIONS(son_, *r.other_methods);
+      break;
+    case RunStep::Tables:
+      WRITE_LIST(con_);
+      WRITE_LIST(con_);
+      WRITE_RESISTANCE_TABLES(son_, r.ship, r.resistance, r.tables);
+      break;
+    case RunStep::ModelScale:
+      WRITE_MODEL_SCALE_SECTION(con_, son_, r.model_scale);
+      break;
+    case RunStep::Prerequisites:
+      WRITE_PROPULSION_PREREQUISITES(con_, son_, r.prerequisites);
+      break;
+    case RunStep::TrialStart:
+      WRITE_TRIAL_START(son_, *r.trial_start);
+      break;
+    case RunStep::TrialThrust:
+      WRITE_TRIAL_THRUST(con_, son_, *r.trial_thrust);
+      break;
+    case RunStep::TrialBlades:
+      WRITE_TRIAL_BLADES(con_, *r.trial_blades);
+      break;
+    case RunStep::TrialPropeller:
+      WRITE_TRIAL_PROPELLER(con_, son_, *r.trial);
+      break;
+    case RunStep::PowerChain:
+      WRITE_POWER_CHAIN(son_, *r.power_chain);
+      if (r.other_summary) WRITE_OTHER_METHOD_SUMMARY(son_, *r.other_summary);
+      break;
+    case RunStep::OpenWater:
+      WRITE_CHARACTERISTICS_BEFORE_PAUSE(con_, r.power_chain->characteristics);
+      break;
+    case RunStep::Service:
+      WRITE_CHARACTERISTICS_AFTER_PAUSE(con_, son_, r.power_chain->characteristics);
+      break;
+    case RunStep::RunEnd:
+      WRITE_LIST(con_);
+      WRITE_LIST(con_);
+      CONSOLE_AUTHOR_BOX(con_);
+      WRITE_LIST(con_);
+      WRITE_LIST(con_);
+      WRITE_LIST(con_, "PROGRAM CALISMASI TAMAMLANDI. BITIRMEK ICIN `ENTER` TUSUNA BASIN");
+      WRITE_LIST(con_);
+      break;
+    case RunStep::Closing:
+      CLOSING_NOTICE(son_, 5);
+      break;
+  }
+}
+
+void WRITE_REPORT(std::ostream& con, std::ostream& son, const RunResult& r) {
+  ReportWriter w(con, son);
+  const auto upto = static_cast<int>(r.reached);
+  for (int s = 0; s <= upto; ++s) {
+    const auto step = static_cast<RunStep>(s);
+    if (step == RunStep::OtherMethods && !r.other_methods) continue;
+    w.step(r, step);
+  }
+}
+
+}  // namespace vdk

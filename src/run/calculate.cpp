@@ -1,0 +1,230 @@
+#include "run/calculate.hpp"
+
+#include <span>
+#include <vector>
+
+#include "propulsion/propulsion_factors.hpp"
+#include "resistance/resistance.hpp"
+
+namespace vdk {
+
+namespace {
+
+std::vector<float> FIRST(const SpeedColumn& a, int n) {
+  return std::vector<float>(a.data1(), a.data1() + n);
+}
+
+PropellerRoutine ROUTINE_OF(int PropCase) {
+  if (PropCase >= 1 && PropCase <= 4) return static_cast<PropellerRoutine>(PropCase);
+  return PropellerRoutine::None;
+}
+
+// Holtrop's factors of this hull on the wetted surface the resistance
+// calculation used.
+FactorHull FACTOR_HULL(const ShipRecord& ship, const ResistanceResult& res) {
+  FactorHull h;
+  h.Lwl = ship.Lwl;
+  h.B = ship.B;
+  h.Ta = ship.Ta;
+  h.Tf = ship.Tf;
+  h.CBlwl = res.hull.CBlwl;
+  h.Cm = ship.Cm;
+  h.CWPlwl = res.hull.CWPlwl;
+  h.S = res.S_used;
+  h.lcb = res.hull.lcb;
+  h.Cstern = ship.Cstern;
+  h.NPROP = ship.NPROP;
+  h.IPOD = ship.IPOD;
+  h.CFw = ship.CFw;
+  h.CFt = ship.CFt;
+  h.CFetaR = ship.CFetaR;
+  return h;
+}
+
+// One run of the steps; `done` tells the observer and keeps the stop.
+class Steps {
+ public:
+  Steps(const ShipRecord& ship, Dialogue& d, RunObserver* o) : d_(d), o_(o) { r_.ship = ship; }
+
+  RunResult run() {
+    done(RunStep::Banner);
+    if (calculation()) {
+      done(RunStep::RunEnd);
+      d_.pause({});
+      done(RunStep::Closing);
+    }
+    return std::move(r_);
+  }
+
+ private:
+  // Tells the observer; with a stop, makes its pause and reports the end.
+  bool done(RunStep s, const std::optional<Stop>& stop = std::nullopt) {
+    r_.reached = s;
+    if (stop) r_.stop = stop;
+    if (o_) o_->step(r_, s);
+    if (!stop) return true;
+    if (stop->pause) d_.pause(stop->prompt);
+    return false;
+  }
+  // A question without a usable answer: the dialogue has said why.
+  bool refused(const char* reason) {
+    r_.stop = Stop{EXIT_BAD_INPUT, false, {}, reason};
+    return false;
+  }
+
+  bool calculation() {
+    const ShipRecord& ship = r_.ship;
+    r_.resistance = COMPUTE_RESISTANCE(ship);
+    if (!done(RunStep::Resistance, r_.resistance.stop)) return false;
+    if (ship.NPROP >= 1 && ship.D > 0.01f) {
+      const HullCoefficients& h = r_.resistance.hull;
+      r_.other_methods = OTHER_METHOD_SECTIONS(ship, h.Tmean, h.CB, h.CP, h.CWPlwl);
+      done(RunStep::OtherMethods);
+    }
+    r_.tables = COMPUTE_RESISTANCE_TABLES(ship, r_.resistance);
+    if (!done(RunStep::Tables, r_.tables.stop)) return false;
+
+    ModelScaleHull mh;
+    mh.S = r_.resistance.S_used;
+    mh.CB = r_.resistance.hull.CB;
+    mh.Tmean = r_.resistance.hull.Tmean;
+    mh.OnePlusK = r_.resistance.OnePlusK;
+    mh.OnePlusKGrigson = r_.resistance.OnePlusKGrigson;
+    r_.model_scale =
+        MODEL_SCALE_CALCULATION(ship, mh, r_.resistance.columns.Fn, r_.tables.CR_corrected);
+    if (!done(RunStep::ModelScale, r_.model_scale.stop)) return false;
+
+    const FactorHull hull = FACTOR_HULL(ship, r_.resistance);
+    r_.prerequisites =
+        PROPULSION_PREREQUISITES(ship, hull, r_.tables.PE_corrected, r_.resistance.columns.RV);
+    if (!done(RunStep::Prerequisites, r_.prerequisites.stop)) return false;
+    if (!r_.prerequisites.goes_on) return true;
+    return propeller(hull);
+  }
+
+  bool propeller(const FactorHull& hull) {
+    const ShipRecord& ship = r_.ship;
+    const PropulsionPrerequisites& pre = r_.prerequisites;
+    const ResistanceResult& res = r_.resistance;
+    const int n = ship.NSPEED;
+    const float RHO = ship.RHO;
+    const float S = res.S_used;
+    const HullFactorsAt factors = [hull, RHO, S](float DP, float PD, float EAR, float RV, float V) {
+      const float CV = VISCOUS_COEFFICIENT(RV, RHO, S, V);
+      const ShipFactors f = SHIP_PROPULSION_FACTORS(hull, DP, PD, EAR, CV);
+      return HullFactors{f.w, f.t, f.etaR, f.etaR_raw};
+    };
+    const PropellerRoutine routine = ROUTINE_OF(res.summary.PropCase);
+    const SeriesSettings set{ship.SERIES, ship.CPPropeller};
+    float D = pre.D_used;  // the diameter of the run: given, Ta/2, or found by the search
+
+    r_.trial_start =
+        TRIAL_START(TrialStartInput{FIRST(ship.Vs, n), FIRST(pre.PEtrArr, n), ship.Vtrial});
+    if (!done(RunStep::TrialStart, r_.trial_start->stop)) return false;
+
+    const std::optional<float> etad = d_.etad();
+    if (!etad) return refused("no answer for etad");
+    r_.answers.etad = *etad;
+    r_.trial_thrust = TRIAL_THRUST(TrialThrustInput{r_.trial_start->PEtrial, ship.Vtrial,
+                                                    pre.first.w, pre.first.t, ship.NPROP},
+                                   *etad);
+    if (!done(RunStep::TrialThrust, r_.trial_thrust->stop)) return false;
+
+    const std::optional<float> Z = d_.blades();
+    if (!Z) return refused("no answer for Z");
+    r_.answers.Z = *Z;
+    r_.trial_blades = TRIAL_BLADES(TrialBladesInput{ship.SERIES, ship.RHO, ship.GRAV, ship.Hsd, D,
+                                                    r_.trial_thrust->T, routine},
+                                   *Z);
+    done(RunStep::TrialBlades);
+
+    float EAR = r_.trial_blades->EARK;
+    const std::optional<bool> change = d_.change_ear();
+    if (!change) return refused("no answer for the E/H question");
+    if (*change) {
+      const std::optional<float> typed = d_.ear();
+      if (!typed) return refused("no answer for EAR");
+      EAR = *typed;
+      r_.answers.EAR = EAR;
+    }
+
+    TrialPropellerInput in;
+    in.routine = routine;
+    in.set = set;
+    in.ow = OpenWaterState{};
+    in.D = D;
+    in.N = ship.N;
+    in.PD = ship.PD;
+    in.RHO = ship.RHO;
+    in.GRAV = ship.GRAV;
+    in.Hsd = ship.Hsd;
+    in.Vtrial = ship.Vtrial;
+    in.RVtrial = pre.ITR >= 1 ? res.columns.RV(pre.ITR) : 0.0f;
+    in.NPROP = ship.NPROP;
+    in.w = pre.first.w;
+    in.t = pre.first.t;
+    in.etaR = pre.first.etaR;
+    in.thrust = *r_.trial_thrust;
+    in.blades = *r_.trial_blades;
+    r_.trial = TRIAL_PROPELLER_DETERMINATION(in, EAR, factors);
+    if (!done(RunStep::TrialPropeller, r_.trial->stop)) return false;
+    const TrialPropellerRecord& tr = *r_.trial;
+    if (tr.routine.routine == PropellerRoutine::OptimumForN) D = tr.routine.sel.D;
+
+    PowerChainInput pc;
+    pc.routine = routine;
+    pc.set = set;
+    pc.ow = tr.ow;
+    pc.sel = tr.sel;
+    if (routine == PropellerRoutine::OptimumForD || routine == PropellerRoutine::OptimumForN)
+      OPTIMUM_LINE(tr.routine, pc.JCAND, pc.PDCAND);
+    pc.PEtrial = r_.trial_start->PEtrial;
+    pc.w = tr.w;
+    pc.t = tr.t;
+    pc.etaR = tr.etaR;
+    pc.Z = tr.Z;
+    pc.EAR = tr.EAR;
+    pc.D = D;
+    pc.etas = ship.etas;
+    pc.MCR = ship.MCR;
+    pc.RHO = ship.RHO;
+    pc.Vtrial = ship.Vtrial;
+    pc.ITR = pre.ITR;
+    pc.NPROP = ship.NPROP;
+    pc.IPOD = ship.IPOD;
+    pc.Vs = FIRST(ship.Vs, n);
+    pc.PE = FIRST(r_.tables.PE_corrected, n);
+    pc.RV = FIRST(res.columns.RV, n);
+    r_.power_chain = POWER_CHAIN_COMPUTE(pc, factors);
+    const PowerChainRecord& p = *r_.power_chain;
+    if (p.charComputed) {
+      const float DISP = ship.RHO * ship.V * 0.001f;
+      r_.other_summary = OTHER_METHOD_SUMMARY(
+          ship.Lwl, ship.B, res.hull.Tmean, DISP, ship.Cm, ship.Cwp,
+          std::span<const float>(ship.Vs.data1(), static_cast<std::size_t>(n)), D);
+    }
+    if (!done(RunStep::PowerChain, p.charComputed ? std::nullopt : p.stop)) return false;
+
+    done(RunStep::OpenWater);
+    d_.pause(CHARACTERISTICS_PAUSE);
+    return done(RunStep::Service, p.characteristics.stop);
+  }
+
+  static constexpr const char* CHARACTERISTICS_PAUSE = "DEVAM ICIN 'ENTER' TUSUNA BASIN";
+  RunResult r_;
+  Dialogue& d_;
+  RunObserver* o_;
+};
+
+}  // namespace
+
+RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer) {
+  return Steps(ship, dialogue, observer).run();
+}
+
+RunResult CALCULATE(const ShipRecord& ship, const Answers& answers) {
+  ScriptedDialogue script(answers);
+  return RUN_STEPS(ship, script, nullptr);
+}
+
+}  // namespace vdk

@@ -1,0 +1,30 @@
+// A whole run as values: the steps in their fixed order, the questions asked
+// through a dialogue, and an observer told after each step (the report
+// writes that step's lines there, so the console reads as a session).
+#pragma once
+
+#include "run/dialogue.hpp"
+#include "run/run_result.hpp"
+
+namespace vdk {
+
+// Told after each step whose record is filled, before the next question or
+// pause. A step that stopped the run is the last one told.
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  virtual void step(const RunResult& r, RunStep s) = 0;
+};
+
+// Runs the calculation of a validated ship record. Questions and pauses go
+// to `dialogue`; `observer` (may be null) is told after every step. The pause
+// of a stop that asks for one is made through the dialogue, after the
+// observer has been told; the stop line is the caller's.
+RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer);
+
+// The library entry point: the whole calculation of a validated ship record
+// with the given answers, no file, no report, no pause. Safe to call from
+// several threads at once.
+RunResult CALCULATE(const ShipRecord& ship, const Answers& answers);
+
+}  // namespace vdk
