@@ -51,3 +51,26 @@ void BM_CompletePropulsionRun(benchmark::State& state) {
 BENCHMARK(BM_CompletePropulsionRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The library calculation of the example ship with its answers: no file, no
+// report.
+void BM_LibraryCalculation(benchmark::State& state) {
+  std::istringstream data(example_text());
+  const vdk::ReadResult read = vdk::READ_SHIP_DATA(data);
+  std::istringstream answers(example_answers());
+  vdk::Answers a;
+  a.etad = vdk::READ_CONSOLE_REAL(answers);
+  a.Z = vdk::READ_CONSOLE_REAL(answers);
+  int status = 0;
+  for (auto _ : state) {
+    const vdk::RunResult r = vdk::CALCULATE(read.ship, a);
+    status = r.status();
+    benchmark::DoNotOptimize(r);
+  }
+  if (status != 0) state.SkipWithError("the example calculation did not reach its normal end");
+}
+BENCHMARK(BM_LibraryCalculation)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,6 +1,8 @@
 #include "app/run_sequence.hpp"
 
+#include <exception>
 #include <fstream>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,9 +65,7 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-}  // namespace
-
-int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
+int RUN_IN_FOLDER(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   std::error_code ec;
@@ -114,6 +114,25 @@ int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::o
   son.close();
   WRITE_STOP_LINE(out);
   return status;
+}
+
+}  // namespace
+
+int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out,
+                      std::ostream& err) {
+  // Anything else that goes wrong is a fault of the program, not of the
+  // data: said on standard error, with a status of its own, and the run
+  // still ends with its stop line.
+  try {
+    return RUN_IN_FOLDER(dir, in, out);
+  } catch (const std::exception& e) {
+    err << "VARDELONTEKSA: internal error: " << e.what() << '\n';
+  } catch (...) {
+    err << "VARDELONTEKSA: internal error\n";
+  }
+  err.flush();
+  WRITE_STOP_LINE(out);
+  return EXIT_INTERNAL;
 }
 
 }  // namespace vdk

@@ -70,12 +70,7 @@ void ReportWriter::step(const RunResult& r, RunStep s) {
 
 void WRITE_REPORT(std::ostream& con, std::ostream& son, const RunResult& r) {
   ReportWriter w(con, son);
-  const auto upto = static_cast<int>(r.reached);
-  for (int s = 0; s <= upto; ++s) {
-    const auto step = static_cast<RunStep>(s);
-    if (step == RunStep::OtherMethods && !r.other_methods) continue;
-    w.step(r, step);
-  }
+  for (const RunStep s : r.steps) w.step(r, s);
 }
 
 }  // namespace vdk

@@ -60,6 +60,7 @@ class Steps {
   // Tells the observer; with a stop, makes its pause and reports the end.
   bool done(RunStep s, const std::optional<Stop>& stop = std::nullopt) {
     r_.reached = s;
+    r_.steps.push_back(s);
     if (stop) r_.stop = stop;
     if (o_) o_->step(r_, s);
     if (!stop) return true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "core/stop.hpp"
 #include "input/ship_record.hpp"
@@ -53,6 +54,7 @@ struct RunResult {
   std::optional<OtherMethodSummary> other_summary;
 
   RunStep reached = RunStep::Banner;  // the last step whose record is filled
+  std::vector<RunStep> steps;         // every step whose record is filled, in order
   std::optional<Stop> stop;           // the stop that ended the run, if any
   int status() const { return stop ? stop->status : EXIT_RUN_END; }
 

@@ -152,3 +152,24 @@ TEST(WholeRun, RefusedValuesStopBeforeAnyCalculation) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+// A fault of the program itself (here a console that throws when it runs
+// dry) ends the run with the internal-error status, a message on standard
+// error and the stop line, instead of terminating the process.
+TEST(WholeRun, InternalErrorEndsWithItsOwnStatusAndTheStopLine) {
+  test::TempDir dir;
+  test::write_file(dir.path / "VARDELONTEKSA.TSK", test::ship_file_text(test::worked_example()));
+  std::istringstream in("");
+  in.exceptions(std::ios::eofbit | std::ios::failbit);
+  std::ostringstream out, err;
+  EXPECT_EQ(RUN_VARDELONTEKSA(dir.path, in, out, err), EXIT_INTERNAL);
+  EXPECT_NE(err.str().find("internal error"), std::string::npos);
+  const std::string con = out.str();
+  EXPECT_EQ(con.substr(con.size() - 27), "Stop - Program terminated.\n");
+}
+
+}  // namespace
+}  // namespace vdk
