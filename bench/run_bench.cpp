@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "app/run_sequence.hpp"
+#include "input/read_ship_data.hpp"
+#include "run/calculate.hpp"
 
 namespace {
 
