@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/table_interpolation.hpp"
-#include "propeller/propeller_result.hpp"
 #include "propeller/trial.hpp"
 
 namespace vdk {

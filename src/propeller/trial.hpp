@@ -10,7 +10,6 @@
 #include "core/stop.hpp"
 #include "propeller/cavitation.hpp"
 #include "propeller/open_water.hpp"
-#include "propeller/propeller_result.hpp"
 #include "propeller/propeller_routines.hpp"
 
 namespace vdk {
@@ -144,6 +143,9 @@ TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in
 // The power chain: brake, engine and delivered power, the selected propeller
 // at the trial advance ratio, its factors at every speed and the propulsion
 // characteristics.
+
+// Candidates of an optimum search that make up its optimum line.
+constexpr int MAX_CANDIDATES = 1000;
 
 struct PowerChainInput {
   PropellerRoutine routine = PropellerRoutine::None;

@@ -32,6 +32,8 @@ int find_line(const std::vector<std::string>& lines, const std::string& text) {
 
 TEST(ModelScaleRun, TableLegendAndModelFile) {
   test::TempDir dir;
+  // A model file of an earlier run is overwritten, not appended to.
+  test::write_file(dir.path / MODEL_RESISTANCE_FILE, "old content\nthat must go\n");
   const test::RunOutcome r = test::run_in(dir, test::ship_file_text(resistance_only(25.0f)), "\n");
   ASSERT_EQ(r.status, EXIT_RUN_END) << r.console;
   const auto son = split_lines(r.results);

@@ -7,15 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "app/legacy_propeller.hpp"
 #include "propeller/open_water.hpp"
 #include "trial_fixture.hpp"
 
 namespace vdk {
 namespace {
 
+using test::run_chain;
+using test::run_trial;
 using test::split_lines;
-using test::TrialRun;
+using test::TrialCase;
 
 // Lines of `text` starting with the line equal to `first`, `count` of them.
 std::vector<std::string> lines_from(const std::string& text, const std::string& first,
@@ -27,34 +28,30 @@ std::vector<std::string> lines_from(const std::string& text, const std::string& 
 }
 
 // A given propeller (PropCase 4) set by hand: P/D 0.8, D 5 m, 120 rpm.
-void given_propeller_state(TrialRun& t) {
-  vdk::Run& r = t.run;
-  r.ship.D = 5.0f;
-  r.pr.J = 0.6f;
-  r.pr.KT = 0.2f;
-  r.pr.KQ10 = 0.45f;  // 10 KQ as the routine leaves it
-  r.pr.ETA0 = 0.6f;
-  r.pr.PD = 0.8f;
-  r.pr.N = 120.0f;
-  r.pr.Pd = 9000.0f;
-  r.pr.D = 5.0f;
-  r.prop.PEtrial = 10000.0f;
-  r.prop.w = 0.25f;
-  r.prop.t = 0.2f;
-  r.prop.etaR = 1.0f;
-  r.prop.Z = 4.7f;  // computed with as typed, printed truncated
-  r.prop.EAR = 0.6f;
-  r.ow.ReD = 5.0f;
-  r.ow.ReVa = 7.0f;
-  r.ow.ReN = 120.0f;
+PowerChainInput given_propeller(const TrialCase& c) {
+  TrialPropellerRecord tr;
+  tr.routine.routine = PropellerRoutine::Given;
+  // 10 KQ as the routine leaves it
+  tr.sel = SelectedPropeller{0.6f, 0.2f, 0.045f, 0.45f, 0.6f, 0.8f, 120.0f, 9000.0f, 5.0f};
+  tr.w = 0.25f;
+  tr.t = 0.2f;
+  tr.etaR = 1.0f;
+  tr.Z = 4.7f;  // computed with as typed, printed truncated
+  tr.EAR = 0.6f;
+  tr.ow.ReD = 5.0f;
+  tr.ow.ReVa = 7.0f;
+  tr.ow.ReN = 120.0f;
+  PowerChainInput in = c.chain_input(tr, 10000.0f);
+  in.D = 5.0f;
+  return in;
 }
 
 TEST(PowerChain, PowersAndSelectedPropellerOfAGivenPropeller) {
-  TrialRun t("\n", 4);
-  given_propeller_state(t);
-  t.step(POWER_CHAIN);
-  ASSERT_EQ(t.status, -1) << t.con.str();
-  const std::string son = t.son.str();
+  const TrialCase c(4);
+  const auto t = run_chain(c, given_propeller(c));
+  ASSERT_EQ(t.status, -1) << t.con;
+  const std::string& son = t.son;
+  const PowerChainRecord& r = *t.chain;
 
   // etad = (0.8/0.75) 0.6 1.0 = 0.64; Pb = 10000/(0.64 0.98).
   const std::vector<std::string> chain{
@@ -99,8 +96,8 @@ TEST(PowerChain, PowersAndSelectedPropellerOfAGivenPropeller) {
   EXPECT_EQ(lines[1], "");
   EXPECT_EQ(lines[2], "");
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 3, lines.begin() + 3 + chain.size()), chain);
-  EXPECT_FLOAT_EQ(t.run.prop.etad, 0.64f);
-  EXPECT_FLOAT_EQ(t.run.pr.KQ10, 0.045f);  // KQ itself from here on
+  EXPECT_FLOAT_EQ(r.etad, 0.64f);
+  EXPECT_FLOAT_EQ(r.sel.KQ, 0.045f);  // KQ itself from here on
 
   // The design point handed to the characteristics: JTR = 0.75*25*0.5144/(2*5),
   // thrust n^2 KT D^4 RHO/1000 = 512.5 kN, absorbed power as given.
@@ -111,16 +108,17 @@ TEST(PowerChain, PowersAndSelectedPropellerOfAGivenPropeller) {
   EXPECT_EQ(frame[3], "       | ITME - TH   (kN)    =    512.50   |   KT     =  0.2000  |");
   EXPECT_EQ(frame[4], "       | GUC - PD    (kW)    =   9000.00   |   10KQ   =  0.4500  |");
   EXPECT_EQ(frame[7], "       | KANAT SAYISI (Z)    =      5.     |   Ae     =  0.6000  |");
-  EXPECT_FLOAT_EQ(t.run.prop.JTR, 0.75f * 25.0f * 0.5144f / (2.0f * 5.0f));
+  EXPECT_FLOAT_EQ(r.JTR, 0.75f * 25.0f * 0.5144f / (2.0f * 5.0f));
 
   // The factors at every speed, the trial speed's in the framed block.
-  for (int i = 1; i <= t.run.ship.NSPEED; ++i) {
-    EXPECT_GT(t.run.sp.WFT(i), 0.1f) << i;
-    EXPECT_GT(t.run.sp.ThDF(i), 0.1f) << i;
-    EXPECT_GT(t.run.sp.ETAR(i), 0.9f) << i;
+  ASSERT_EQ(r.WFT.size(), static_cast<std::size_t>(c.ship.NSPEED));
+  for (std::size_t i = 0; i < r.WFT.size(); ++i) {
+    EXPECT_GT(r.WFT[i], 0.1f) << i;
+    EXPECT_GT(r.ThDF[i], 0.1f) << i;
+    EXPECT_GT(r.ETAR[i], 0.9f) << i;
   }
   char wt[16];
-  std::snprintf(wt, sizeof wt, "%6.4f", static_cast<double>(t.run.sp.WFT(5)));
+  std::snprintf(wt, sizeof wt, "%6.4f", static_cast<double>(r.WFT[4]));
   EXPECT_NE(frame[6].find(std::string("WT     =  ") + wt), std::string::npos) << frame[6];
   // The run ends with the legend of the service table.
   EXPECT_EQ(lines.back(),
@@ -128,50 +126,51 @@ TEST(PowerChain, PowersAndSelectedPropellerOfAGivenPropeller) {
 }
 
 TEST(PowerChain, OptimumSearchIsReadAtTheTrialAdvanceRatio) {
-  TrialRun t("0.604\n4\nH\n");
-  t.step(TRIAL_PROPELLER);
+  const TrialCase c;
+  const auto trial = run_trial(c, "0.604\n4\nH\n");
+  ASSERT_EQ(trial.status, -1);
+  const TrialPropellerRecord& tr = *trial.prop;
+  const auto t = run_chain(c, c.chain_input(tr, trial.thrust->PEtrial));
   ASSERT_EQ(t.status, -1);
-  const float searchPD = t.run.pr.PD;
-  const OpenWaterState context = t.run.ow;  // drag-correction context of the trial propeller
-  t.step(POWER_CHAIN);
-  ASSERT_EQ(t.status, -1);
-  const vdk::Run& r = t.run;
-  EXPECT_FLOAT_EQ(r.pr.J, r.prop.JTR);
-  EXPECT_FLOAT_EQ(r.pr.PD, r.prop.PDTR);
-  EXPECT_NE(r.pr.PD, searchPD);  // the optimum line at JTR, not the candidate's P/D
+  const PowerChainRecord& r = *t.chain;
+  EXPECT_FLOAT_EQ(r.sel.J, r.JTR);
+  EXPECT_FLOAT_EQ(r.sel.PD, r.PDTR);
+  EXPECT_NE(r.sel.PD, tr.sel.PD);  // the optimum line at JTR, not the candidate's P/D
 
-  // KT, KQ and ETA0 belong to JTR and PDTR.
-  OpenWaterState ow = context;
-  ow.J = r.prop.JTR;
-  float Z = r.prop.Z;
-  SERIES_KTKQ(ow, r.series(), r.prop.PDTR, r.prop.EAR, Z);
-  EXPECT_FLOAT_EQ(r.pr.KT, ow.KT);
-  EXPECT_FLOAT_EQ(r.pr.KQ10, ow.KQ);
-  EXPECT_FLOAT_EQ(r.pr.ETA0, ow.ETA0);
+  // KT, KQ and ETA0 belong to JTR and PDTR, in the drag-correction context
+  // of the trial propeller.
+  OpenWaterState ow = tr.ow;
+  ow.J = r.JTR;
+  float Z = r.characteristics.Z;
+  SERIES_KTKQ(ow, c.series(), r.PDTR, tr.EAR, Z);
+  EXPECT_FLOAT_EQ(r.sel.KT, ow.KT);
+  EXPECT_FLOAT_EQ(r.sel.KQ, ow.KQ);
+  EXPECT_FLOAT_EQ(r.sel.ETA0, ow.ETA0);
 
-  const float n = r.pr.N / 60.0f;
-  const float D = r.ship.D;
-  EXPECT_NEAR(r.prop.PABS, 6.28318f * ow.KQ * r.ship.RHO * n * n * D * D * D * D * D * n / 1000.0f,
-              0.05f);
-  EXPECT_NEAR(r.prop.THR, n * n * ow.KT * D * D * D * D * r.ship.RHO / 1000.0f, 0.01f);
+  const float n = r.sel.N / 60.0f;
+  const float D = r.D;
+  EXPECT_FLOAT_EQ(D, 6.5f);
+  const float RHO = c.ship.RHO;
+  EXPECT_NEAR(r.PABS, 6.28318f * ow.KQ * RHO * n * n * D * D * D * D * D * n / 1000.0f, 0.05f);
+  EXPECT_NEAR(r.THR, n * n * ow.KT * D * D * D * D * RHO / 1000.0f, 0.01f);
 }
 
 TEST(PowerChain, PitchSearchKeepsItsOperatingPoint) {
-  TrialRun t("0.638\n4\nH\n", 2);
-  t.run.ship.N = 140.0f;
-  t.step(TRIAL_PROPELLER);
-  ASSERT_EQ(t.status, -1) << t.con.str();
-  const PropellerResult before = t.run.pr;
-  t.step(POWER_CHAIN);
-  const vdk::Run& r = t.run;
-  EXPECT_FLOAT_EQ(r.pr.J, before.J);
-  EXPECT_FLOAT_EQ(r.pr.KQ10, before.KQ10 / 10.0f);
-  EXPECT_FLOAT_EQ(r.prop.PDTR, before.PD);
-  EXPECT_FLOAT_EQ(r.prop.PABS, before.Pd);
+  TrialCase c(2);
+  c.ship.N = 140.0f;
+  const auto trial = run_trial(c, "0.638\n4\nH\n");
+  ASSERT_EQ(trial.status, -1) << trial.con;
+  const SelectedPropeller& before = trial.prop->sel;
+  const auto t = run_chain(c, c.chain_input(*trial.prop, trial.thrust->PEtrial));
+  const PowerChainRecord& r = *t.chain;
+  EXPECT_FLOAT_EQ(r.sel.J, before.J);
+  EXPECT_FLOAT_EQ(r.sel.KQ, before.KQ10 / 10.0f);
+  EXPECT_FLOAT_EQ(r.PDTR, before.PD);
+  EXPECT_FLOAT_EQ(r.PABS, before.Pd);
   char line[64];
   std::snprintf(line, sizeof line, "  MOMENT SABITI    -  10Kq  = %5.3f",
                 static_cast<double>(before.KQ10));
-  const auto lines = split_lines(t.son.str());
+  const auto lines = split_lines(t.son);
   EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
 

@@ -1,65 +1,211 @@
-// A run state as the resistance and propulsion-factor steps leave it for the
-// trial propeller: the worked-example hull at 21..27 knots, trial 25 knots,
-// D = 6.5 m given, with scripted console answers.
+// The inputs the resistance and propulsion-factor steps hand to the trial
+// propeller: the worked-example hull at 21..27 knots, trial 25 knots,
+// D = 6.5 m given; and the trial stages and the power chain driven through
+// the console dialogue with scripted answers, their lines in memory.
 #pragma once
 
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "run/run_state.hpp"
 #include "core/stop.hpp"
-#include "propulsion/propulsion.hpp"
+#include "propeller/trial.hpp"
+#include "propulsion/other_methods.hpp"
+#include "propulsion/propulsion_factors.hpp"
+#include "report/console_dialogue.hpp"
+#include "report/dialogue_lines.hpp"
+#include "report/propeller_report.hpp"
+#include "report/propulsion_report.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk::test {
 
-struct TrialRun : MemoryRun {
-  int status = -1;  // stop status; -1 while no stop happened
-  bool paused = false;
+struct TrialCase {
+  ShipRecord ship;
+  int PropCase = 1;
+  float Tmean = 10.0f;
+  float CBlwl = 37500.0f / (32.0f * 10.0f * 205.0f);
+  float CWPlwl = 0.75f;
+  float lcb = -0.75f;
+  std::vector<float> PE, PEtr, RV;  // per speed: kW, kW, kN
+  int ITR = 5;                      // the trial speed is the fifth
+  // Set by finish_setup: the starting diameter and the first estimate.
+  float D_used = 0;
+  ShipFactors first;
 
-  explicit TrialRun(const std::string& answers, int PropCase = 1) : MemoryRun(answers) {
-    ShipRecord& s = run.ship;
-    s = worked_example().ship;
-    s.Hsd = 6.8f;    // 0.32 Ta above the base line
-    s.S = 7431.45f;  // estimate including the rudder
-    ResistanceState& r = run.res;
-    r.PropCase = PropCase;
-    r.Tmean = 10.0f;
-    r.CBlwl = 37500.0f / (32.0f * 10.0f * 205.0f);
-    r.CWPlwl = 0.75f;
-    r.lcb = -0.75f;
-    const float PE[7] = {12163.6f, 14437.2f, 17121.8f, 20278.0f, 23679.0f, 27279.0f, 31193.0f};
+  explicit TrialCase(int PropCase_ = 1) : PropCase(PropCase_) {
+    ship = worked_example().ship;
+    ship.Hsd = 6.8f;    // 0.32 Ta above the base line
+    ship.S = 7431.45f;  // estimate including the rudder
+    PE = {12163.6f, 14437.2f, 17121.8f, 20278.0f, 23679.0f, 27279.0f, 31193.0f};
+    PEtr = PE;
     for (int i = 1; i <= 7; ++i) {
-      run.sp.PEArr(i) = PE[i - 1];
-      run.sp.PEtrArr(i) = PE[i - 1];
-      const float v = 0.5144f * s.Vs(i);
-      run.sp.RVArr(i) = 0.5f * s.RHO * s.S * v * v * 0.0017f / 1000.0f;
+      const float v = 0.5144f * ship.Vs(i);
+      RV.push_back(0.5f * ship.RHO * ship.S * v * v * 0.0017f / 1000.0f);
     }
     finish_setup();
   }
 
-  // The trial-speed lookup and first estimate, after any change of the ship.
+  // The starting diameter and the first estimate, after any change of the ship.
   void finish_setup() {
-    ShipRecord& s = run.ship;
-    if (s.D < 0.05f) s.D = s.Ta / 2.0f;
-    run.prop.ITR = 5;
-    const float CV = VISCOUS_COEFFICIENT(run.sp.RVArr(5), s.RHO, s.S, s.Vtrial);
-    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, s.Ta / 2.0f, 0.85f, 0.65f, CV);
-    run.prop.w = f.w;
-    run.prop.t = f.t;
-    run.prop.etaR = f.etaR;
+    D_used = ship.D < 0.05f ? ship.Ta / 2.0f : ship.D;
+    const float CV = VISCOUS_COEFFICIENT(RV[4], ship.RHO, ship.S, ship.Vtrial);
+    first = SHIP_PROPULSION_FACTORS(hull(), ship.Ta / 2.0f, 0.85f, 0.65f, CV);
   }
 
-  // Runs a step, catching the stop as the run sequence would.
-  template <class Step>
-  void step(Step f) {
-    try {
-      f(run);
-    } catch (const StopRequest& stop) {
-      status = stop.status;
-      paused = stop.pause;
-    }
+  FactorHull hull() const {
+    const ShipRecord& s = ship;
+    return FactorHull{s.Lwl, s.B,      s.Ta,    s.Tf,   CBlwl, s.Cm,  CWPlwl,  s.S,
+                      lcb,   s.Cstern, s.NPROP, s.IPOD, s.CFw, s.CFt, s.CFetaR};
+  }
+  HullFactorsAt factors() const {
+    return [h = hull(), RHO = ship.RHO, S = ship.S](float DP, float PD, float EAR, float RV_,
+                                                    float V) {
+      const ShipFactors f =
+          SHIP_PROPULSION_FACTORS(h, DP, PD, EAR, VISCOUS_COEFFICIENT(RV_, RHO, S, V));
+      return HullFactors{f.w, f.t, f.etaR, f.etaR_raw};
+    };
+  }
+  PropellerRoutine routine() const { return static_cast<PropellerRoutine>(PropCase); }
+  SeriesSettings series() const { return SeriesSettings{ship.SERIES, ship.CPPropeller}; }
+
+  TrialPropellerInput propeller_input(const TrialThrustRecord& thrust,
+                                      const TrialBladesRecord& blades) const {
+    TrialPropellerInput in;
+    in.routine = routine();
+    in.set = series();
+    in.D = D_used;
+    in.N = ship.N;
+    in.PD = ship.PD;
+    in.RHO = ship.RHO;
+    in.GRAV = ship.GRAV;
+    in.Hsd = ship.Hsd;
+    in.Vtrial = ship.Vtrial;
+    in.RVtrial = RV[static_cast<std::size_t>(ITR - 1)];
+    in.NPROP = ship.NPROP;
+    in.w = first.w;
+    in.t = first.t;
+    in.etaR = first.etaR;
+    in.thrust = thrust;
+    in.blades = blades;
+    return in;
+  }
+
+  // The power chain after the trial propeller `tr` (PEtrial: stage 1's).
+  PowerChainInput chain_input(const TrialPropellerRecord& tr, float PEtrial) const {
+    PowerChainInput pc;
+    pc.routine = routine();
+    pc.set = series();
+    pc.ow = tr.ow;
+    pc.sel = tr.sel;
+    if (routine() == PropellerRoutine::OptimumForD || routine() == PropellerRoutine::OptimumForN)
+      OPTIMUM_LINE(tr.routine, pc.JCAND, pc.PDCAND);
+    pc.PEtrial = PEtrial;
+    pc.w = tr.w;
+    pc.t = tr.t;
+    pc.etaR = tr.etaR;
+    pc.Z = tr.Z;
+    pc.EAR = tr.EAR;
+    pc.D = tr.routine.routine == PropellerRoutine::OptimumForN ? tr.routine.sel.D : D_used;
+    pc.etas = ship.etas;
+    pc.MCR = ship.MCR;
+    pc.RHO = ship.RHO;
+    pc.Vtrial = ship.Vtrial;
+    pc.ITR = ITR;
+    pc.NPROP = ship.NPROP;
+    pc.IPOD = ship.IPOD;
+    pc.Vs.assign(ship.Vs.data1(), ship.Vs.data1() + ship.NSPEED);
+    pc.PE = PE;
+    pc.RV = RV;
+    return pc;
   }
 };
+
+// The trial stages in the order of the
+// console dialogue, answered from `answers`, each record's lines written as
+// the report writes them.
+struct TrialOutcome {
+  int status = -1;  // stop status; -1 while no stop happened
+  bool paused = false;
+  std::optional<TrialThrustRecord> thrust;
+  std::optional<TrialBladesRecord> blades;
+  std::optional<TrialPropellerRecord> prop;
+  std::optional<PowerChainRecord> chain;
+  std::string con, son;
+};
+
+inline TrialOutcome run_trial(const TrialCase& c, const std::string& answers) {
+  std::istringstream in(answers);
+  std::ostringstream con, son;
+  ConsoleDialogue d(in, con);
+  TrialOutcome o;
+  auto finish = [&](const std::optional<Stop>& stop) {
+    if (stop) {
+      o.status = stop->status;
+      o.paused = stop->pause;
+    }
+    o.con = con.str();
+    o.son = son.str();
+    return o;
+  };
+  const ShipRecord& s = c.ship;
+  const TrialStartRecord start =
+      TRIAL_START({std::vector<float>(s.Vs.data1(), s.Vs.data1() + s.NSPEED), c.PEtr, s.Vtrial});
+  WRITE_TRIAL_START(son, start);
+  if (start.stop) return finish(start.stop);
+  const Stop refused{EXIT_BAD_INPUT, false, {}, "no answer"};
+  const std::optional<float> etad = d.etad();
+  if (!etad) return finish(refused);
+  o.thrust = TRIAL_THRUST({start.PEtrial, s.Vtrial, c.first.w, c.first.t, s.NPROP}, *etad);
+  WRITE_TRIAL_THRUST(con, son, *o.thrust);
+  if (o.thrust->stop) return finish(o.thrust->stop);
+  const std::optional<float> Z = d.blades();
+  if (!Z) return finish(refused);
+  o.blades = TRIAL_BLADES({s.SERIES, s.RHO, s.GRAV, s.Hsd, c.D_used, o.thrust->T, c.routine()}, *Z);
+  WRITE_TRIAL_BLADES(con, *o.blades);
+  float EAR = o.blades->EARK;
+  const std::optional<bool> change = d.change_ear();
+  if (!change) return finish(refused);
+  if (*change) {
+    const std::optional<float> typed = d.ear();
+    if (!typed) return finish(refused);
+    EAR = *typed;
+  }
+  o.prop = TRIAL_PROPELLER_DETERMINATION(c.propeller_input(*o.thrust, *o.blades), EAR, c.factors());
+  WRITE_TRIAL_PROPELLER(con, son, *o.prop);
+  return finish(o.prop->stop);
+}
+
+// The power chain of `in` with its lines: the power lines and the selected
+// propeller, the other-method summary, the characteristics around the pause.
+inline TrialOutcome run_chain(const TrialCase& c, const PowerChainInput& in,
+                              const std::string& answers = "\n") {
+  std::istringstream is(answers);
+  std::ostringstream con, son;
+  TrialOutcome o;
+  o.chain = POWER_CHAIN_COMPUTE(in, c.factors());
+  const PowerChainRecord& r = *o.chain;
+  WRITE_POWER_CHAIN(son, r);
+  std::optional<Stop> stop;
+  if (!r.charComputed) {
+    stop = r.stop;
+  } else {
+    const ShipRecord& s = c.ship;
+    WRITE_OTHER_METHOD_SUMMARY(son, OTHER_METHOD_SUMMARY(s.Lwl, s.B, c.Tmean, s.RHO * s.V * 0.001f,
+                                                         s.Cm, s.Cwp, in.Vs, in.D));
+    WRITE_CHARACTERISTICS_BEFORE_PAUSE(con, r.characteristics);
+    ConsoleDialogue(is, con).pause(CHARACTERISTICS_PAUSE_PROMPT);
+    WRITE_CHARACTERISTICS_AFTER_PAUSE(con, son, r.characteristics);
+    stop = r.characteristics.stop;
+  }
+  if (stop) {
+    o.status = stop->status;
+    o.paused = stop->pause;
+  }
+  o.con = con.str();
+  o.son = son.str();
+  return o;
+}
 
 }  // namespace vdk::test

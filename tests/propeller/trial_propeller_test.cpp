@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/legacy_propeller.hpp"
 #include "trial_fixture.hpp"
 
 namespace vdk {
 namespace {
 
+using test::run_trial;
 using test::split_lines;
-using test::TrialRun;
+using test::TrialCase;
 
 bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
@@ -34,9 +34,7 @@ std::string shortest(float v) {
 
 // The computed efficiency of the example with four blades and Keller's area.
 float computed_efficiency() {
-  TrialRun t("0.6\n4\nH\n");
-  t.step(TRIAL_PROPELLER);
-  return t.run.prop.etadc;
+  return run_trial(TrialCase(), "0.6\n4\nH\n").prop->etad_computed;
 }
 
 const char* const ETAD_PROMPT = "    BASLANGIC ICIN GENEL VERIMI GIRIN - etad ==> (0.50-0.70)";
@@ -45,11 +43,10 @@ const char* const EH_QUESTION = "    DUZLENMIS ACINIM ALANINI DEGISTIRMEK ISTER 
 const char* const EAR_PROMPT = "  PERVANE DUZLENMIS ACININ ALANI ORANINI GIRIN";
 
 TEST(TrialPropeller, ConvergedDialogueAndReport) {
-  TrialRun t("0.604\n4\nH\n");
-  t.step(TRIAL_PROPELLER);
-  ASSERT_EQ(t.status, -1) << t.con.str();
-  const std::string con = t.con.str();
-  const std::string son = t.son.str();
+  const auto t = run_trial(TrialCase(), "0.604\n4\nH\n");
+  ASSERT_EQ(t.status, -1) << t.con;
+  const std::string& con = t.con;
+  const std::string& son = t.son;
 
   // Dialogue order on the console.
   const std::vector<std::string> order{ETAD_PROMPT,
@@ -114,32 +111,29 @@ TEST(TrialPropeller, ConvergedDialogueAndReport) {
   EXPECT_EQ(lines[lines.size() - 2].rfind("  Vtip = ", 0), 0u);
 
   // The propeller found, its drag-correction context and the new factors.
-  const vdk::Run& r = t.run;
-  EXPECT_FLOAT_EQ(r.pr.D, 6.5f);
-  EXPECT_GT(r.pr.N, 130.0f);
+  const TrialPropellerRecord& r = *t.prop;
+  EXPECT_FLOAT_EQ(r.sel.D, 6.5f);
+  EXPECT_GT(r.sel.N, 130.0f);
   EXPECT_FLOAT_EQ(r.ow.ReD, 6.5f);
-  EXPECT_FLOAT_EQ(r.ow.ReN, r.pr.N);
-  EXPECT_FLOAT_EQ(r.ow.ReVa, r.prop.Va * 0.5144f);
-  EXPECT_NEAR(r.prop.etadc, (1 - r.prop.t) / (1 - r.prop.w) * r.pr.ETA0 * r.prop.etaR, 1e-6f);
-  EXPECT_NE(r.prop.w, 0.29f);  // recomputed for the chosen propeller
+  EXPECT_FLOAT_EQ(r.ow.ReN, r.sel.N);
+  EXPECT_FLOAT_EQ(r.ow.ReVa, t.thrust->Va * 0.5144f);
+  EXPECT_NEAR(r.etad_computed, (1 - r.t) / (1 - r.w) * r.sel.ETA0 * r.etaR, 1e-6f);
+  EXPECT_NE(r.w, 0.29f);  // recomputed for the chosen propeller
 }
 
 TEST(TrialPropeller, EfficiencyTestStopsWithStatus3) {
   const float etadc = computed_efficiency();
   // Within 0.01 either way the run goes on; beyond it stops.
   for (float d : {-0.009f, 0.009f}) {
-    TrialRun t(shortest(etadc + d) + "\n4\nH\n");
-    t.step(TRIAL_PROPELLER);
+    const auto t = run_trial(TrialCase(), shortest(etadc + d) + "\n4\nH\n");
     EXPECT_EQ(t.status, -1) << d;
   }
   for (float d : {-0.011f, 0.011f}) {
-    TrialRun t(shortest(etadc + d) + "\n4\nH\n");
-    t.step(TRIAL_PROPELLER);
+    const auto t = run_trial(TrialCase(), shortest(etadc + d) + "\n4\nH\n");
     EXPECT_EQ(t.status, EXIT_EFFICIENCY) << d;
   }
 
-  TrialRun t("0.75\n4\nH\n");
-  t.step(TRIAL_PROPELLER);
+  const auto t = run_trial(TrialCase(), "0.75\n4\nH\n");
   EXPECT_EQ(t.status, EXIT_EFFICIENCY);
   EXPECT_TRUE(t.paused);
   const std::string tail =
@@ -151,31 +145,29 @@ TEST(TrialPropeller, EfficiencyTestStopsWithStatus3) {
       "  ETAD = 0.604 YE YAKIN BIR DEGER ILE YENIDEN BASLATMAK GEREKIR - STOP\n"
       "\n"
       "\n";
-  const std::string con = t.con.str();
+  const std::string& con = t.con;
   ASSERT_GE(con.size(), tail.size());
   EXPECT_EQ(con.substr(con.size() - tail.size()), tail);
-  const auto son = split_lines(t.son.str());
+  const auto son = split_lines(t.son);
   EXPECT_EQ(son[son.size() - 4], "  KANAT UCU GIRDABI (TIP VORTEX) TEHLIKESI KONTROLU");
 }
 
 TEST(TrialPropeller, AnswerEReplacesTheAreaRatioAndHKeepsKellers) {
   for (const char* yes : {"e", "E"}) {
-    TrialRun t(std::string("0.6\n4\n") + yes + "\n0.9\n");
-    t.step(TRIAL_PROPELLER);
+    const auto t = run_trial(TrialCase(), std::string("0.6\n4\n") + yes + "\n0.9\n");
     EXPECT_NE(t.status, EXIT_BAD_INPUT);
-    EXPECT_TRUE(has_line(t.con.str(), EAR_PROMPT));
-    EXPECT_TRUE(has_line(t.son.str(), "  Mevcut EAR =  0.900 /         Keller EAR =  1.027"));
-    EXPECT_TRUE(has_line(t.son.str(), " Z = 4. EAR = 0.900 D =  6.500 m"));
-    EXPECT_FLOAT_EQ(t.run.prop.EAR, 0.9f);
-    EXPECT_NEAR(t.run.prop.EARK, 1.027f, 5e-4f);
+    EXPECT_TRUE(has_line(t.con, EAR_PROMPT));
+    EXPECT_TRUE(has_line(t.son, "  Mevcut EAR =  0.900 /         Keller EAR =  1.027"));
+    EXPECT_TRUE(has_line(t.son, " Z = 4. EAR = 0.900 D =  6.500 m"));
+    EXPECT_FLOAT_EQ(t.prop->EAR, 0.9f);
+    EXPECT_NEAR(t.prop->EARK, 1.027f, 5e-4f);
   }
   for (const char* no : {"h", "H", "", "X"}) {
-    TrialRun t(std::string("0.6\n4\n") + no + "\n");
-    t.step(TRIAL_PROPELLER);
+    const auto t = run_trial(TrialCase(), std::string("0.6\n4\n") + no + "\n");
     EXPECT_EQ(t.status, -1) << no;
-    EXPECT_FALSE(has_line(t.con.str(), EAR_PROMPT)) << no;
-    EXPECT_TRUE(has_line(t.son.str(), "  Mevcut EAR =  1.027 /         Keller EAR =  1.027"));
-    EXPECT_EQ(t.run.prop.EAR, t.run.prop.EARK);
+    EXPECT_FALSE(has_line(t.con, EAR_PROMPT)) << no;
+    EXPECT_TRUE(has_line(t.son, "  Mevcut EAR =  1.027 /         Keller EAR =  1.027"));
+    EXPECT_EQ(t.prop->EAR, t.prop->EARK);
   }
 }
 
@@ -197,35 +189,34 @@ TEST(TrialPropeller, UnusableAnswersStopWithStatus1) {
       {"0.6\n4\nE\n", "    CEVAP OKUNAMADI - EAR ICIN BIR SAYI GEREKIR - STOP"},
   };
   for (const Case& c : cases) {
-    TrialRun t(c.answers);
-    t.step(TRIAL_PROPELLER);
+    const auto t = run_trial(TrialCase(), c.answers);
     EXPECT_EQ(t.status, EXIT_BAD_INPUT) << c.answers;
     EXPECT_FALSE(t.paused);
-    const auto con = split_lines(t.con.str());
+    const auto con = split_lines(t.con);
     ASSERT_FALSE(con.empty());
     EXPECT_EQ(con.back(), c.message) << c.answers;
     // No propeller was computed.
-    EXPECT_FALSE(contains(t.son.str(), "GEREKEN PERVANE HESABI"));
+    EXPECT_FALSE(contains(t.son, "GEREKEN PERVANE HESABI"));
   }
 }
 
 TEST(TrialPropeller, GawnSeriesComputesWithThreeBlades) {
-  TrialRun t("0.6\n4\nH\n");
-  t.run.ship.SERIES = 2;
-  t.step(TRIAL_PROPELLER);
-  EXPECT_FLOAT_EQ(t.run.prop.Z, 3.0f);
-  EXPECT_TRUE(contains(t.son.str(), "\n Z = 3. EAR = "));
-  EXPECT_TRUE(contains(t.son.str(), "HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR"));
+  TrialCase c;
+  c.ship.SERIES = 2;
+  const auto t = run_trial(c, "0.6\n4\nH\n");
+  EXPECT_FLOAT_EQ(t.prop->Z, 3.0f);
+  EXPECT_TRUE(contains(t.son, "\n Z = 3. EAR = "));
+  EXPECT_TRUE(contains(t.son, "HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR"));
 }
 
 TEST(TrialPropeller, RpmGivenSearchShowsTheDiameterNote) {
-  TrialRun t("0.64\n4\nH\n", 3);
-  t.run.ship.D = 0.0f;
-  t.run.ship.N = 90.0f;
-  t.finish_setup();  // starting diameter Ta/2
-  t.step(TRIAL_PROPELLER);
+  TrialCase c(3);
+  c.ship.D = 0.0f;
+  c.ship.N = 90.0f;
+  c.finish_setup();  // starting diameter Ta/2
+  const auto t = run_trial(c, "0.64\n4\nH\n");
   EXPECT_EQ(t.status, -1);
-  const std::string con = t.con.str();
+  const std::string& con = t.con;
   const std::string note =
       "\n"
       "    Onemli Not:Kullanilan optimizasyon secenegi geregi olarak\n"
@@ -241,31 +232,31 @@ TEST(TrialPropeller, RpmGivenSearchShowsTheDiameterNote) {
   EXPECT_LT(con.find("OLARAK BULUNMUSTUR"), at);
   EXPECT_LT(at, con.find(EH_QUESTION));
   // Keller's area was worked out for the starting diameter of 5 m; the search
-  // then writes the optimum diameter into the ship record.
+  // then finds the optimum diameter, and the drag correction uses it.
   EXPECT_TRUE(contains(con, "ORANI - Ear = 1.597"));
-  EXPECT_NE(t.run.ship.D, 5.0f);
-  EXPECT_FLOAT_EQ(t.run.pr.D, t.run.ship.D);
-  EXPECT_FLOAT_EQ(t.run.ow.ReD, t.run.ship.D);
-  EXPECT_FLOAT_EQ(t.run.pr.N, 90.0f);
+  const TrialPropellerRecord& r = *t.prop;
+  EXPECT_NE(r.routine.sel.D, 5.0f);
+  EXPECT_FLOAT_EQ(r.sel.D, r.routine.sel.D);
+  EXPECT_FLOAT_EQ(r.ow.ReD, r.routine.sel.D);
+  EXPECT_FLOAT_EQ(r.sel.N, 90.0f);
 }
 
 TEST(TrialPropeller, TwinScrewHalvesThrustAndPowerPerPropeller) {
-  TrialRun one("0.6\n4\nH\n");
-  one.step(TRIAL_PROPELLER);
-  TrialRun two("0.6\n4\nH\n");
-  two.run.ship.NPROP = 2;
-  two.finish_setup();
-  const float t_first = two.run.prop.t;  // the thrust deduction of the first estimate
-  two.step(TRIAL_PROPELLER);
-  const PropulsionState& p = two.run.prop;
+  const auto one = run_trial(TrialCase(), "0.6\n4\nH\n");
+  TrialCase c;
+  c.ship.NPROP = 2;
+  c.finish_setup();
+  const float t_first = c.first.t;  // the thrust deduction of the first estimate
+  const auto two = run_trial(c, "0.6\n4\nH\n");
+  const TrialThrustRecord& p = *two.thrust;
   EXPECT_FLOAT_EQ(p.T, p.Rt / (1.0f - t_first) / 2.0f);
-  EXPECT_FLOAT_EQ(p.Rt, one.run.prop.Rt);
-  EXPECT_TRUE(contains(two.son.str(), "    Pervane Sayisi - NPROP =  2\n"));
-  EXPECT_TRUE(contains(two.son.str(), ") /  2 = "));
+  EXPECT_FLOAT_EQ(p.Rt, one.thrust->Rt);
+  EXPECT_TRUE(contains(two.son, "    Pervane Sayisi - NPROP =  2\n"));
+  EXPECT_TRUE(contains(two.son, ") /  2 = "));
   char line[80];
   std::snprintf(line, sizeof line, "  PERVANENE VERILMESI GEREKEN GUC    = %8.2f kW \n",
-                static_cast<double>(p.Pd / 2.0f));
-  EXPECT_TRUE(contains(two.con.str(), line)) << line;
+                static_cast<double>(two.prop->Pd / 2.0f));
+  EXPECT_TRUE(contains(two.con, line)) << line;
 }
 
 }  // namespace

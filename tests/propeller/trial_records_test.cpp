@@ -13,7 +13,7 @@
 namespace vdk {
 namespace {
 
-using test::TrialRun;
+using test::TrialCase;
 
 // Every record of one trial-propeller determination and power chain, and
 // everything their writers print.
@@ -27,77 +27,26 @@ struct TrialRecords {
   bool operator==(const TrialRecords&) const = default;
 };
 
-HullFactorsAt factors_of(const Run& run) {
-  return [&run](float DP, float PD, float EAR, float RV, float V) {
-    const float CV = VISCOUS_COEFFICIENT(RV, run.ship.RHO, run.ship.S, V);
-    const ShipFactors f = SHIP_PROPULSION_FACTORS(run, DP, PD, EAR, CV);
-    return HullFactors{f.w, f.t, f.etaR, f.etaR_raw};
-  };
-}
-
-std::vector<float> first(const Arr1<float, MAX_SPEEDS>& a, int n) {
-  return {a.data1(), a.data1() + n};
-}
-
 // The stages in the order of the dialogue with the answers etad, Z and EAR
-// (EAR <= 0: Keller's), then the power chain; `run` is only read.
-TrialRecords determine(const Run& run, float etad, float Z, float EAR) {
-  const ShipRecord& s = run.ship;
-  const PropulsionState& p = run.prop;
-  const auto routine = static_cast<PropellerRoutine>(run.res.PropCase);
+// (EAR <= 0: Keller's), then the power chain; `c` is only read.
+TrialRecords determine(const TrialCase& c, float etad, float Z, float EAR) {
+  const ShipRecord& s = c.ship;
   std::ostringstream con, son;
   TrialRecords t;
-  t.start = TRIAL_START({first(s.Vs, s.NSPEED), first(run.sp.PEtrArr, s.NSPEED), s.Vtrial});
+  t.start =
+      TRIAL_START({std::vector<float>(s.Vs.data1(), s.Vs.data1() + s.NSPEED), c.PEtr, s.Vtrial});
   WRITE_TRIAL_START(son, t.start);
-  t.thrust = TRIAL_THRUST({t.start.PEtrial, s.Vtrial, p.w, p.t, s.NPROP}, etad);
+  t.thrust = TRIAL_THRUST({t.start.PEtrial, s.Vtrial, c.first.w, c.first.t, s.NPROP}, etad);
   WRITE_TRIAL_THRUST(con, son, t.thrust);
-  t.blades = TRIAL_BLADES({s.SERIES, s.RHO, s.GRAV, s.Hsd, s.D, t.thrust.T, routine}, Z);
+  t.blades = TRIAL_BLADES({s.SERIES, s.RHO, s.GRAV, s.Hsd, c.D_used, t.thrust.T, c.routine()}, Z);
   WRITE_TRIAL_BLADES(con, t.blades);
-
-  TrialPropellerInput in;
-  in.routine = routine;
-  in.set = run.series();
-  in.D = s.D;
-  in.N = s.N;
-  in.PD = s.PD;
-  in.RHO = s.RHO;
-  in.GRAV = s.GRAV;
-  in.Hsd = s.Hsd;
-  in.Vtrial = s.Vtrial;
-  in.RVtrial = run.sp.RVArr(p.ITR);
-  in.NPROP = s.NPROP;
-  in.w = p.w;
-  in.t = p.t;
-  in.etaR = p.etaR;
-  in.thrust = t.thrust;
-  in.blades = t.blades;
-  t.prop = TRIAL_PROPELLER_DETERMINATION(in, EAR > 0.0f ? EAR : t.blades.EARK, factors_of(run));
+  t.prop = TRIAL_PROPELLER_DETERMINATION(c.propeller_input(t.thrust, t.blades),
+                                         EAR > 0.0f ? EAR : t.blades.EARK, c.factors());
   WRITE_TRIAL_PROPELLER(con, son, t.prop);
 
-  PowerChainInput pc;
-  pc.routine = routine;
-  pc.set = run.series();
-  pc.ow = t.prop.ow;
-  pc.sel = t.prop.sel;
+  PowerChainInput pc = c.chain_input(t.prop, t.start.PEtrial);
   OPTIMUM_LINE(t.prop.routine, pc.JCAND, pc.PDCAND);
-  pc.PEtrial = t.start.PEtrial;
-  pc.w = t.prop.w;
-  pc.t = t.prop.t;
-  pc.etaR = t.prop.etaR;
-  pc.Z = t.prop.Z;
-  pc.EAR = t.prop.EAR;
-  pc.D = t.prop.sel.D;
-  pc.etas = s.etas;
-  pc.MCR = s.MCR;
-  pc.RHO = s.RHO;
-  pc.Vtrial = s.Vtrial;
-  pc.ITR = p.ITR;
-  pc.NPROP = s.NPROP;
-  pc.IPOD = s.IPOD;
-  pc.Vs = first(s.Vs, s.NSPEED);
-  pc.PE = first(run.sp.PEArr, s.NSPEED);
-  pc.RV = first(run.sp.RVArr, s.NSPEED);
-  t.chain = POWER_CHAIN_COMPUTE(pc, factors_of(run));
+  t.chain = POWER_CHAIN_COMPUTE(pc, c.factors());
   WRITE_POWER_CHAIN(son, t.chain);
   WRITE_CHARACTERISTICS_BEFORE_PAUSE(con, t.chain.characteristics);
   WRITE_CHARACTERISTICS_AFTER_PAUSE(con, son, t.chain.characteristics);
@@ -108,19 +57,18 @@ TrialRecords determine(const Run& run, float etad, float Z, float EAR) {
 
 TEST(TrialRecords, SameInputsGiveTheSameRecordsForEveryRoutine) {
   for (int PropCase : {1, 2, 3, 4}) {
-    TrialRun t("", PropCase);
-    if (PropCase >= 2) t.run.ship.N = 120.0f;
-    if (PropCase == 3) t.run.ship.D = 0.0f;
-    if (PropCase == 4) t.run.ship.PD = 1.0f;
-    t.finish_setup();
-    const float D_given = t.run.ship.D;
-    const TrialRecords a = determine(t.run, 0.6f, 4.0f, 0.0f);
-    const TrialRecords b = determine(t.run, 0.6f, 4.0f, 0.0f);
+    TrialCase c(PropCase);
+    if (PropCase >= 2) c.ship.N = 120.0f;
+    if (PropCase == 3) c.ship.D = 0.0f;
+    if (PropCase == 4) c.ship.PD = 1.0f;
+    c.finish_setup();
+    const float D_given = c.D_used;
+    const TrialRecords a = determine(c, 0.6f, 4.0f, 0.0f);
+    const TrialRecords b = determine(c, 0.6f, 4.0f, 0.0f);
     EXPECT_TRUE(a == b) << PropCase;
     EXPECT_FALSE(a.prop.routine.stop) << PropCase;
     EXPECT_TRUE(a.chain.charComputed) << PropCase;
-    // The ship record is an input: the rpm-given search's diameter is a field.
-    EXPECT_EQ(t.run.ship.D, D_given) << PropCase;
+    // The rpm-given search's diameter is a field of its own.
     if (PropCase == 3) {
       EXPECT_NE(a.prop.sel.D, D_given);
     }
@@ -128,9 +76,9 @@ TEST(TrialRecords, SameInputsGiveTheSameRecordsForEveryRoutine) {
 }
 
 TEST(TrialRecords, TypedAndComputedValuesKeepTheirOwnFields) {
-  TrialRun t("");
-  t.run.ship.SERIES = 2;
-  const TrialRecords r = determine(t.run, 0.75f, 4.0f, 0.9f);
+  TrialCase c;
+  c.ship.SERIES = 2;
+  const TrialRecords r = determine(c, 0.75f, 4.0f, 0.9f);
   // Gawn: four blades typed, three used, in every later record.
   EXPECT_EQ(r.blades.Z_typed, 4.0f);
   EXPECT_EQ(r.blades.Z, 3.0f);

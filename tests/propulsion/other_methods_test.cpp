@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/legacy_propulsion.hpp"
 #include "report/propulsion_report.hpp"
 #include "support/test_support.hpp"
 
@@ -243,13 +242,6 @@ TEST(OtherMethodSummary, ReplacesSmallWaterplaneCoefficient) {
   // A coefficient of 0.1 or more is kept.
   EXPECT_EQ(OTHER_METHOD_SUMMARY(100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, 0.1f, vs, 4.0f).Cwp_used,
             0.1f);
-
-  // The whole-run form writes the coefficient used back.
-  std::ostringstream old;
-  float Cwp = 0.05f;
-  OTHER_METHOD_SUMMARY(old, 100.0f, 15.0f, 6.0f, 6457.5f, 0.98f, Cwp, 2, vs.data(), 4.0f);
-  EXPECT_EQ(Cwp, s.Cwp_used);
-  EXPECT_EQ(split_lines(old.str()), lines);
 }
 
 TEST(OtherMethodSummary, SpeedListBeyondFifteenContinuesOnFurtherLines) {

@@ -1,12 +1,10 @@
 // The stretch before the propeller dialogue: the prerequisite record and its
-// lines, the other-method blocks, and the whole-run step that leaves the run
-// state for the propeller steps.
+// lines and the other-method blocks.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "app/legacy_propulsion.hpp"
 #include "core/stop.hpp"
 #include "propulsion/other_methods.hpp"
 #include "propulsion/propulsion_factors.hpp"
@@ -180,55 +178,6 @@ TEST(PropulsionPrerequisites, TrialSpeedNotInListStopsWithConsoleMessage) {
   EXPECT_EQ(l.son, kSeaMargin);
 }
 
-// The whole-run step leaves the run state as the propeller steps read it.
-struct StepRun : test::MemoryRun {
-  explicit StepRun(const Fixture& f) : MemoryRun(f.ship) {
-    run.sp = f.sp;
-    run.res.CBlwl = f.hull.CBlwl;
-    run.res.CWPlwl = f.hull.CWPlwl;
-    run.res.lcb = f.hull.lcb;
-  }
-};
-
-TEST(PropulsionPrerequisitesRun, FillsTheRunStateAsFarAsItGets) {
-  Fixture f;
-  f.ship.D = 0.0f;
-  StepRun s(f);
-  ASSERT_TRUE(PROPULSION_PREREQUISITES(s.run));
-  const PropulsionPrerequisites p = f.compute();
-  EXPECT_EQ(s.run.ship.D, 5.0f);
-  EXPECT_EQ(s.run.prop.ITR, 3);
-  EXPECT_EQ(s.run.res.CV, p.CV);
-  EXPECT_EQ(s.run.prop.w, p.first.w);
-  EXPECT_EQ(s.run.prop.t, p.first.t);
-  EXPECT_EQ(s.run.prop.etaR, p.first.etaR);
-  EXPECT_EQ(s.run.sp.PEtrArr(5), 5000.0f);
-  EXPECT_EQ(s.son.str(), kSeaMargin);
-
-  f.ship.Vtrial = 23.002f;
-  StepRun stop(f);
-  stop.run.prop.w = 0.25f;  // the Andersen-Guldhammer value stays
-  try {
-    PROPULSION_PREREQUISITES(stop.run);
-    FAIL() << "no stop";
-  } catch (const StopRequest& r) {
-    EXPECT_EQ(r.status, EXIT_BAD_INPUT);
-    EXPECT_FALSE(r.pause);
-  }
-  EXPECT_EQ(stop.run.ship.D, 5.0f);
-  EXPECT_EQ(stop.run.prop.ITR, 0);
-  EXPECT_EQ(stop.run.prop.w, 0.25f);
-  EXPECT_EQ(stop.run.sp.PEtrArr(1), 1000.0f);
-  EXPECT_NE(stop.con.str().find("HIZLAR LISTESINDE BULUNAMADI - STOP"), std::string::npos);
-
-  f.ship.NSPEED = 4;
-  f.ship.Vtrial = 23.0f;
-  StepRun few(f);
-  EXPECT_FALSE(PROPULSION_PREREQUISITES(few.run));
-  EXPECT_EQ(few.run.ship.D, 0.0f);
-  EXPECT_EQ(few.run.sp.PEtrArr(1), 0.0f);
-}
-
 TEST(OtherMethodSections, ThreeBlocksInOrderWithTheShipsParticulars) {
   Fixture f;
   const OtherMethodSections s = OTHER_METHOD_SECTIONS(f.ship, 9.5f, 0.5828f, 0.5947f, 0.75f);
@@ -252,18 +201,6 @@ TEST(OtherMethodSections, ThreeBlocksInOrderWithTheShipsParticulars) {
   EXPECT_EQ(s.other.papmehl.size(), 5u);
   EXPECT_NE(out.find("  Dep = 37500. t\n"), std::string::npos);
   EXPECT_NE(out.find("   T  =    9.50000 m\n  Taft=   10.00000 m\n"), std::string::npos);
-
-  // The whole-run step holds them as the trial factors.
-  test::MemoryRun m(f.ship, "");
-  m.run.res.Tmean = 9.5f;
-  m.run.res.CB = 0.5828f;
-  m.run.res.CP = 0.5947f;
-  m.run.res.CWPlwl = 0.75f;
-  OTHER_METHOD_SECTIONS(m.run);
-  EXPECT_EQ(m.son.str(), out);
-  EXPECT_EQ(m.con.str(), "");
-  EXPECT_EQ(m.run.prop.w, direct.w);
-  EXPECT_EQ(m.run.prop.t, direct.t);
 }
 
 }  // namespace

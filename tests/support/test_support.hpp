@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "run/run_state.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk::test {
@@ -40,30 +39,6 @@ ShipFile worked_example();
 
 // Writes the ship data file text (comment lines and value lines, group by group).
 std::string ship_file_text(const ShipFile& f);
-
-// A run held in memory: console input from `answers`, console and results
-// file in string streams, for the steps of the calculation one at a time.
-struct MemoryRun {
-  std::istringstream in;
-  std::ostringstream con;
-  std::ostringstream son;
-  Run run{in, con, son, {}, {}, {}, {}, {}, {}, {}};
-
-  explicit MemoryRun(std::string answers = "\n\n\n") : in(std::move(answers)) {}
-  explicit MemoryRun(const ShipRecord& ship, std::string answers = "\n\n\n")
-      : in(std::move(answers)) {
-    run.ship = ship;
-  }
-
-  std::vector<std::string> son_lines() const { return split_lines(son.str()); }
-  std::vector<std::string> con_lines() const { return split_lines(con.str()); }
-  // Results-file text written since the last call.
-  std::string take_son() {
-    std::string t = son.str();
-    son.str("");
-    return t;
-  }
-};
 
 struct RunOutcome {
   int status = -1;

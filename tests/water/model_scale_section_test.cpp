@@ -1,13 +1,10 @@
-// Model-scale section: model resistance table, BSRA form factor, legend;
-// through the whole-run step, the model-resistance file written or an old
-// one removed.
+// Model-scale section: model resistance table, BSRA form factor, legend,
+// and whether the model-resistance file is due.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 
-#include "app/legacy_water.hpp"
 #include "core/stop.hpp"
 #include "report/water_report.hpp"
 #include "support/test_support.hpp"
@@ -16,9 +13,7 @@
 namespace vdk {
 namespace {
 
-using test::read_file;
 using test::split_lines;
-using test::TempDir;
 
 // A ship with two speeds, as the resistance tables leave it.
 struct Section {
@@ -57,22 +52,6 @@ struct Section {
     if (con) *con = c.str();
     return s.str();
   }
-};
-
-// The same section through the whole-run step, which owns the model file.
-struct SectionRun : test::MemoryRun {
-  TempDir dir;
-  explicit SectionRun(const Section& s) : MemoryRun("") {
-    run.dir = dir.path;
-    run.ship = s.ship;
-    run.ship.S = s.hull.S;
-    run.res.CB = s.hull.CB;
-    run.res.Tmean = s.hull.Tmean;
-    run.res.OnePlusK = s.hull.OnePlusK;
-    run.res.OnePlusKGrigson = s.hull.OnePlusKGrigson;
-    run.sp = s.sp;
-  }
-  std::filesystem::path model_file() const { return dir.path / MODEL_RESISTANCE_FILE; }
 };
 
 const std::string LEGEND =
@@ -176,46 +155,13 @@ TEST(ModelScaleSection, ModelWaterOutsideTablesStopsBeforeTheTable) {
   EXPECT_EQ(con, "\n\n\n MODEL DENEY SICAKLIGI TABLO DISI - STOP\n  T =   31.00 derece\n");
 }
 
-// The whole-run step: the model file written, overwritten or removed, and
-// the scale the run holds afterwards.
-TEST(ModelScaleSectionRun, ModelFileWrittenOverwrittenOrRemoved) {
-  SectionRun none(Section(0.0f));
-  none.run.ship.ModelScale = 0.005f;
-  test::write_file(none.model_file(), "old\n");
-  MODEL_SCALE_SECTION(none.run);
-  EXPECT_EQ(none.run.ship.ModelScale, 0.0f);
-  EXPECT_FALSE(std::filesystem::exists(none.model_file()));
-
-  SectionRun model(Section(25.0f));
-  test::write_file(model.model_file(), "old content\nthat must go\n");
-  MODEL_SCALE_SECTION(model.run);
-  EXPECT_EQ(model.run.ship.ModelScale, 25.0f);
-  std::ostringstream expected;
-  WRITE_MODEL_RESISTANCE_FILE(expected, *Section(25.0f).compute().model_file);
-  EXPECT_EQ(read_file(model.model_file()), expected.str());
-  EXPECT_EQ(model.son.str(), Section(25.0f).son());
-
-  SectionRun above(Section(1.001f));
-  MODEL_SCALE_SECTION(above.run);
-  EXPECT_TRUE(std::filesystem::exists(above.model_file()));
-  SectionRun one(Section(1.0f));
-  test::write_file(one.model_file(), "old\n");
-  MODEL_SCALE_SECTION(one.run);
-  EXPECT_FALSE(std::filesystem::exists(one.model_file()));
-}
-
-TEST(ModelScaleSectionRun, ModelWaterOutsideTablesStopsWithoutFile) {
-  SectionRun s(Section(25.0f, 31.0f));
-  try {
-    MODEL_SCALE_SECTION(s.run);
-    FAIL() << "no stop";
-  } catch (const StopRequest& r) {
-    EXPECT_EQ(r.status, EXIT_CALC_STOP);
-    EXPECT_TRUE(r.pause);
-  }
-  EXPECT_EQ(s.son.str(), "");
-  EXPECT_NE(s.con.str().find(" MODEL DENEY SICAKLIGI TABLO DISI - STOP"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(s.model_file()));
+// A model-resistance file only for a model scale above one.
+TEST(ModelScaleSection, ModelFileOnlyAboveScaleOne) {
+  EXPECT_TRUE(Section(1.001f).compute().model_file);
+  EXPECT_FALSE(Section(1.0f).compute().model_file);
+  const ModelScaleResult tiny = Section(0.005f).compute();
+  EXPECT_EQ(tiny.ModelScale_used, 0.0f);
+  EXPECT_FALSE(tiny.model_file);
 }
 
 }  // namespace
