@@ -9,6 +9,7 @@
 
 #include "core/stop.hpp"
 #include "input/read_ship_data.hpp"
+#include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
 #include "report/water_report.hpp"

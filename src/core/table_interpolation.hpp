@@ -22,14 +22,4 @@ inline Stop SPLINE_CAPACITY_STOP() {
               "interpolation table above 2000 points"};
 }
 
-// Until every caller returns its stops as values: the interpolation that
-// throws the spline stop.
-inline void TABLE_INTERPOLATION_OR_STOP(int N, const float* X, const float* Y, float XX, float& YY,
-                                        int NDIM, int MODE) {
-  if (!TABLE_INTERPOLATION(N, X, Y, XX, YY, NDIM, MODE)) {
-    const Stop s = SPLINE_CAPACITY_STOP();
-    throw StopRequest{s.status, s.pause, s.prompt};
-  }
-}
-
 }  // namespace vdk

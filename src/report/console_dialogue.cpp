@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "core/stop.hpp"
 #include "format/format.hpp"
 #include "input/read_ship_data.hpp"
+#include "report/console.hpp"
+#include "report/dialogue_lines.hpp"
 
 namespace vdk {
 
@@ -12,32 +13,27 @@ namespace vdk {
 // refused: nothing sensible can be computed without it.
 std::optional<float> ConsoleDialogue::real_answer(const char* what) {
   const std::optional<float> value = READ_CONSOLE_REAL(in_);
-  if (!value)
-    WRITE_FORMATTED(con_, "(/4X,'CEVAP OKUNAMADI - ',A,' ICIN BIR SAYI GEREKIR - STOP')", what);
+  if (!value) WRITE_FORMATTED(con_, UNREADABLE_REAL_ANSWER, what);
   return value;
 }
 
 std::optional<float> ConsoleDialogue::etad() {
-  WRITE_FORMATTED(con_,
-                  "(/4X,                                                    "
-                  "'BASLANGIC ICIN GENEL VERIMI GIRIN - etad ==> (0.50-0.70)')");
+  WRITE_FORMATTED(con_, ETAD_QUESTION);
   return real_answer("etad");
 }
 
 std::optional<float> ConsoleDialogue::blades() {
-  WRITE_FORMATTED(con_, "(//4X,'PERVANE KANAT SAYISINI (Z) GIRIN')");
+  WRITE_FORMATTED(con_, Z_QUESTION);
   return real_answer("Z");
 }
 
 // The first character typed on the next line counts, blanks before it
 // skipped, so "  e" is a yes.
 std::optional<bool> ConsoleDialogue::change_ear() {
-  WRITE_FORMATTED(con_,
-                  "(4X,                                                     "
-                  "'DUZLENMIS ACINIM ALANINI DEGISTIRMEK ISTER MISINIZ (E / H)' )");
+  WRITE_FORMATTED(con_, CHANGE_AREA_QUESTION);
   std::string line;
   if (!std::getline(in_, line)) {
-    WRITE_FORMATTED(con_, "(/4X,'CEVAP OKUNAMADI - (E / H) SECIMI BEKLENIYORDU - STOP')");
+    WRITE_FORMATTED(con_, UNREADABLE_YES_NO_ANSWER);
     return std::nullopt;
   }
   const std::size_t first = line.find_first_not_of(" \t");
@@ -46,7 +42,7 @@ std::optional<bool> ConsoleDialogue::change_ear() {
 }
 
 std::optional<float> ConsoleDialogue::ear() {
-  WRITE_FORMATTED(con_, "(//2X,'PERVANE DUZLENMIS ACININ ALANI ORANINI GIRIN')");
+  WRITE_FORMATTED(con_, EAR_QUESTION);
   return real_answer("EAR");
 }
 

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "run/dialogue.hpp"
+
 namespace vdk {
 
 // The assumed overall propulsive efficiency.
@@ -27,8 +29,5 @@ inline constexpr std::string_view UNREADABLE_REAL_ANSWER =
 // No line at all where the E / H answer was expected. The run ends with status 1.
 inline constexpr std::string_view UNREADABLE_YES_NO_ANSWER =
     "(/4X,'CEVAP OKUNAMADI - (E / H) SECIMI BEKLENIYORDU - STOP')";
-
-// The pause between the console copy of the open-water block and its rows.
-inline constexpr std::string_view CHARACTERISTICS_PAUSE_PROMPT = "DEVAM ICIN 'ENTER' TUSUNA BASIN";
 
 }  // namespace vdk

@@ -207,11 +207,10 @@ class Steps {
     if (!done(RunStep::PowerChain, p.charComputed ? std::nullopt : p.stop)) return false;
 
     done(RunStep::OpenWater);
-    d_.pause(CHARACTERISTICS_PAUSE);
+    d_.pause(CHARACTERISTICS_PAUSE_PROMPT);
     return done(RunStep::Service, p.characteristics.stop);
   }
 
-  static constexpr const char* CHARACTERISTICS_PAUSE = "DEVAM ICIN 'ENTER' TUSUNA BASIN";
   RunResult r_;
   Dialogue& d_;
   RunObserver* o_;

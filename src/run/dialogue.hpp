@@ -7,6 +7,9 @@
 
 namespace vdk {
 
+// The pause between the console copy of the open-water block and its rows.
+inline constexpr std::string_view CHARACTERISTICS_PAUSE_PROMPT = "DEVAM ICIN 'ENTER' TUSUNA BASIN";
+
 // The answers to the run's questions. An empty answer is one the script does
 // not have.
 struct Answers {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "report/console.hpp"
 #include "propeller/propeller_routines.hpp"
 #include "report/dialogue_lines.hpp"
 #include "report/propeller_report.hpp"

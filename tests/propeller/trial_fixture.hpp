@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "report/console.hpp"
 #include "propeller/trial.hpp"
 #include "propulsion/other_methods.hpp"
 #include "propulsion/propulsion_factors.hpp"

@@ -15,8 +15,9 @@ namespace {
 
 float interp(const std::vector<float>& x, const std::vector<float>& y, float xx, int mode) {
   float yy = -999.0f;
-  TABLE_INTERPOLATION_OR_STOP(static_cast<int>(x.size()), x.data(), y.data(), xx, yy,
-                      static_cast<int>(x.size()), mode);
+  if (!TABLE_INTERPOLATION(static_cast<int>(x.size()), x.data(), y.data(), xx, yy,
+                           static_cast<int>(x.size()), mode))
+    throw SPLINE_CAPACITY_STOP();
   return yy;
 }
 
@@ -193,7 +194,7 @@ TEST(TableInterpolation, TooManySplinePointsStopsTheRun) {
   try {
     interp(x, y, 10.5f, 3);
     FAIL() << "no stop";
-  } catch (const StopRequest& s) {
+  } catch (const Stop& s) {
     EXPECT_EQ(s.status, EXIT_CALC_STOP);
     EXPECT_TRUE(s.pause);
     EXPECT_EQ(s.prompt, "DIMENSION N > N1, TAU(N1),C(4,N1)");

@@ -1,16 +1,8 @@
-#include "core/stop.hpp"
+#include "report/console.hpp"
 
 #include <string>
 
 namespace vdk {
-
-void STOP(int status) {
-  throw StopRequest{status, false, {}};
-}
-
-void PAUSE_THEN_STOP(int status, std::string_view prompt) {
-  throw StopRequest{status, true, std::string(prompt)};
-}
 
 void PAUSE(std::istream& in, std::ostream& out, std::string_view prompt) {
   out << (prompt.empty() ? STANDARD_PAUSE_PROMPT : prompt) << '\n';
