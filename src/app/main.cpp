@@ -1,11 +1,14 @@
-// VARDELONTEKSA: resistance and powering of a displacement ship. Works on the
-// files of the current directory; the console answers come from standard input.
-#include <filesystem>
+// VARDELONTEKSA: resistance and powering of a displacement ship. Without
+// options it works on the files of the current directory and the console
+// answers come from standard input; `vardelonteksa --help` lists the options.
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/run_sequence.hpp"
 
-int main() {
+int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return vdk::RUN_VARDELONTEKSA(std::filesystem::current_path(), std::cin, std::cout);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return vdk::RUN_PROGRAM(args, std::cin, std::cout, std::cerr);
 }

@@ -13,14 +13,15 @@
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
 #include "report/water_report.hpp"
+#include "format/format.hpp"
 #include "run/calculate.hpp"
+#include "run/converge.hpp"
 
 namespace vdk {
 
 namespace {
 
 constexpr const char* kResultsFile = "VARDELONTEKSA.SON";
-constexpr const char* kDataFile = "VARDELONTEKSA.TSK";
 constexpr const char* kEchoFile = "VARDELONTEKSA.CRL";
 constexpr const char* kSpareEchoFile = "VARDELONTEKSB.CRL";
 
@@ -61,71 +62,123 @@ class ProgramReport : public ReportWriter {
   std::filesystem::path dir_;
 };
 
+// An answer found by the program, as it would be typed.
+std::string EDIT_ANSWER(float v) {
+  const std::string s = EDIT_REAL(v, 12, 3);
+  return s.substr(s.find_first_not_of(' '));
+}
+
 // Console lines of a stop met while reading or checking the data file.
 void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-int RUN_IN_FOLDER(const std::filesystem::path& dir, std::istream& in, std::ostream& out) {
+// Everything after the data file is read and checked: the results file, the
+// calculation with its dialogue, the report.
+int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
+                         std::ostream& out, std::ostream& err) {
+  std::ofstream son(o.dir / kResultsFile, std::ios::binary | std::ios::trunc);
+  if (!son) {
+    out << " CIKTI DOSYASI YAZILAMIYOR: " << o.dir.string() << "\n";
+    return EXIT_BAD_INPUT;
+  }
+  ProgramReport report(out, son, o.dir);
+  OptionDialogue::Given given = o.given;
+  RunSettings settings;
+  if (o.etad_auto) {
+    // The passes ask only what no option answers, and only once.
+    OptionDialogue::Given questions = given;
+    questions.etad.reset();
+    OptionDialogue ask(in, out, err, questions, o.batch);
+    const bool missing = o.batch && !given.Z;
+    if (!missing) {
+      const EtadConvergence c = CONVERGE_ETAD(ship, ask, o.etad_start, o.consistent);
+      for (std::size_t k = 0; k < c.passes.size(); ++k) {
+        const EtadPass& p = c.passes[k];
+        out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
+            << ", computed " << (p.computed ? EDIT_REAL(*p.computed, 5, 3) : std::string("-"))
+            << '\n';
+      }
+      if (o.consistent)
+        out << (c.converged ? " consistent: converged in " : " consistent: did not converge in ")
+            << c.passes.size() << " passes\n";
+      const float etad = *c.answers.etad;
+      std::string text = EDIT_REAL(etad, 5, 3);
+      given.etad = GivenAnswer{etad, text.substr(text.find_first_not_of(' '))};
+      if (c.answers.Z) given.Z = GivenAnswer{*c.answers.Z, given.Z ? given.Z->text : EDIT_ANSWER(*c.answers.Z)};
+      if (c.answers.EAR && !given.EAR) given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
+      if (!c.answers.EAR) given.keller = true;
+      settings = c.settings;
+    } else {
+      given.etad = GivenAnswer{o.etad_start, EDIT_ANSWER(o.etad_start)};
+    }
+  }
+  RunResult result;
+  if (o.plain()) {
+    ConsoleDialogue dialogue(in, out);
+    result = RUN_STEPS(ship, dialogue, &report, settings);
+  } else {
+    OptionDialogue dialogue(in, out, err, given, o.batch);
+    result = RUN_STEPS(ship, dialogue, &report, settings);
+  }
+  return result.status();
+}
+
+// One run in the folder of the options.
+int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
+  const std::filesystem::path data_path = o.dir / o.data;
+  const std::string data_name = o.data.string();
   std::error_code ec;
   std::ifstream data;
-  if (std::filesystem::is_regular_file(dir / kDataFile, ec))
-    data.open(dir / kDataFile, std::ios::binary);
+  if (std::filesystem::is_regular_file(data_path, ec)) data.open(data_path, std::ios::binary);
   if (!data.is_open()) {
-    out << " VERI DOSYASI ACILAMADI: " << kDataFile << " (" << (dir / kDataFile).string() << ")\n";
-    WRITE_STOP_LINE(out);
+    out << " VERI DOSYASI ACILAMADI: " << data_name << " (" << data_path.string() << ")\n";
     return EXIT_BAD_INPUT;
   }
 
-  std::ofstream son(dir / kResultsFile, std::ios::binary | std::ios::trunc);
-  { std::ofstream spare(dir / kSpareEchoFile, std::ios::binary | std::ios::app); }
-  std::ofstream echo(dir / kEchoFile, std::ios::binary | std::ios::trunc);
-  if (!son || !echo) {
-    out << " CIKTI DOSYASI YAZILAMIYOR: " << dir.string() << "\n";
-    WRITE_STOP_LINE(out);
-    return EXIT_BAD_INPUT;
-  }
-
-  // The echo keeps the groups read so far also when reading stops part-way.
-  ReadResult read = READ_SHIP_DATA(data, kDataFile);
-  echo << read.echo;
-  echo.close();
-  WRITE_LINES(out, read.message_lines);
+  // The data file is read and checked before the results file is opened: a
+  // typing error in it leaves the report of the last good run as it was.
+  ReadResult read = READ_SHIP_DATA(data, data_name);
+  data.close();
   std::optional<Stop> input_stop = read.stop;
+  std::vector<std::string> messages = read.message_lines;
   if (!input_stop) {
-    data.close();
     ValidationResult checked = VALIDATE_SHIP_DATA(read.ship);
-    WRITE_LINES(out, checked.message_lines);
+    messages.insert(messages.end(), checked.message_lines.begin(), checked.message_lines.end());
     input_stop = checked.stop;
   }
 
-  int status = EXIT_RUN_END;
-  if (input_stop) {
-    son.flush();
-    if (input_stop->pause) PAUSE(in, out, input_stop->prompt);
-    status = input_stop->status;
-  } else {
-    ProgramReport report(out, son, dir);
-    ConsoleDialogue dialogue(in, out);
-    const RunResult result = RUN_STEPS(read.ship, dialogue, &report);
-    status = result.status();
+  // The echo shows where reading stopped, so it is written in any case.
+  { std::ofstream spare(o.dir / kSpareEchoFile, std::ios::binary | std::ios::app); }
+  std::ofstream echo(o.dir / kEchoFile, std::ios::binary | std::ios::trunc);
+  if (!echo) {
+    out << " CIKTI DOSYASI YAZILAMIYOR: " << o.dir.string() << "\n";
+    return EXIT_BAD_INPUT;
   }
-  son.close();
-  WRITE_STOP_LINE(out);
-  return status;
+  echo << read.echo;
+  echo.close();
+  WRITE_LINES(out, messages);
+  if (input_stop) {
+    if (input_stop->pause && !o.batch) PAUSE(in, out, input_stop->prompt);
+    return input_stop->status;
+  }
+  return CALCULATE_AND_REPORT(o, read.ship, in, out, err);
 }
 
 }  // namespace
 
-int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out,
-                      std::ostream& err) {
+int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
   // Anything else that goes wrong is a fault of the program, not of the
   // data: said on standard error, with a status of its own, and the run
   // still ends with its stop line.
   try {
-    return RUN_IN_FOLDER(dir, in, out);
+    const int status = RUN_IN_FOLDER(o, in, out, err);
+    WRITE_STOP_LINE(out);
+    return status;
   } catch (const std::exception& e) {
     err << "VARDELONTEKSA: internal error: " << e.what() << '\n';
   } catch (...) {
@@ -134,6 +187,13 @@ int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::o
   err.flush();
   WRITE_STOP_LINE(out);
   return EXIT_INTERNAL;
+}
+
+int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out,
+                      std::ostream& err) {
+  ProgramOptions o;
+  o.dir = dir;
+  return RUN_WITH_OPTIONS(o, in, out, err);
 }
 
 }  // namespace vdk

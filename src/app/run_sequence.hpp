@@ -1,17 +1,46 @@
-// One run of the program: files, input, the calculation steps in their fixed
-// order, and the run end.
+// One run of the program: options, files, the calculation steps in their
+// fixed order with the dialogue, and the run end.
 #pragma once
 
 #include <filesystem>
 #include <iostream>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
+
+#include "report/console_dialogue.hpp"
 
 namespace vdk {
 
-// Runs the program in `dir` with the console streams `in` and `out`; returns
-// the exit status. An internal error is reported on `err` (status 4).
+// What the command line asks of a run. The defaults are the plain run: the
+// data file of the current folder and every answer from the console.
+struct ProgramOptions {
+  std::filesystem::path dir = ".";                  // the run folder (-C)
+  std::filesystem::path data = "VARDELONTEKSA.TSK"; // the data file, relative to the folder
+  OptionDialogue::Given given;                      // answers given as options
+  bool batch = false;       // standard input never read, no pause
+  bool etad_auto = false;   // etad found by repeating the calculation
+  float etad_start = 0.60f;
+  bool consistent = false;  // first estimate from the propeller of the pass before
+  bool any_answer = false;  // an answer option or --batch was given
+  bool plain() const { return !any_answer && !etad_auto; }
+};
+
+// Runs the program with `options`; returns the exit status.
+int RUN_WITH_OPTIONS(const ProgramOptions& options, std::istream& in, std::ostream& out,
+                     std::ostream& err);
+
+// Runs the program in `dir` with the console streams `in` and `out`, as a
+// plain run; returns the exit status. An internal error is reported on `err`
+// (status 4).
 int RUN_VARDELONTEKSA(const std::filesystem::path& dir, std::istream& in, std::ostream& out,
                       std::ostream& err = std::cerr);
+
+// The whole program: `args` are the command-line words after the program
+// name. A usage error gives its message and a pointer to --help on `err`,
+// status 1, before any file is touched.
+int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err);
 
 }  // namespace vdk

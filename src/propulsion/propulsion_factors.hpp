@@ -60,10 +60,19 @@ struct PropulsionPrerequisites {
   std::optional<Stop> stop;  // the trial speed is not in the speed list
 };
 
+// The propeller of the first estimate of w, t and etaR. The classic method
+// assumes D = Ta/2, P/D 0.85, EAR 0.65; a converged run takes the propeller
+// selected by the previous pass instead.
+struct ProvisionalPropeller {
+  float D = 0, PD = 0, EAR = 0;
+  friend bool operator==(const ProvisionalPropeller&, const ProvisionalPropeller&) = default;
+};
+
 // ship: NoDN, NSPEED, SeaMargin, D, Ta, Vs, Vtrial, RHO; PEArr and RVArr per
-// speed; hull.S is the wetted surface of the viscous coefficient.
-PropulsionPrerequisites PROPULSION_PREREQUISITES(const ShipRecord& ship, const FactorHull& hull,
-                                                 const SpeedTable::Col& PEArr,
-                                                 const SpeedTable::Col& RVArr);
+// speed; hull.S is the wetted surface of the viscous coefficient. Without
+// `provisional`, the classic assumed propeller.
+PropulsionPrerequisites PROPULSION_PREREQUISITES(
+    const ShipRecord& ship, const FactorHull& hull, const SpeedTable::Col& PEArr,
+    const SpeedTable::Col& RVArr, const std::optional<ProvisionalPropeller>& provisional = {});
 
 }  // namespace vdk

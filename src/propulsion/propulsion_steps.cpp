@@ -6,9 +6,9 @@
 
 namespace vdk {
 
-PropulsionPrerequisites PROPULSION_PREREQUISITES(const ShipRecord& ship, const FactorHull& hull,
-                                                 const SpeedTable::Col& PEArr,
-                                                 const SpeedTable::Col& RVArr) {
+PropulsionPrerequisites PROPULSION_PREREQUISITES(
+    const ShipRecord& ship, const FactorHull& hull, const SpeedTable::Col& PEArr,
+    const SpeedTable::Col& RVArr, const std::optional<ProvisionalPropeller>& provisional) {
   PropulsionPrerequisites p;
   p.SeaMargin = ship.SeaMargin;  // reported only; no power of the run applies it
   p.D_used = ship.D;
@@ -47,7 +47,10 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(const ShipRecord& ship, const F
   p.CV = VISCOUS_COEFFICIENT(RVArr(p.ITR), ship.RHO, hull.S, ship.Vtrial);
 
   // First estimate with an assumed propeller: D = Ta/2, P/D 0.85, AE/A0 0.65.
-  p.first = SHIP_PROPULSION_FACTORS(hull, ship.Ta / 2.0f, 0.85f, 0.65f, p.CV);
+  if (provisional)
+    p.first = SHIP_PROPULSION_FACTORS(hull, provisional->D, provisional->PD, provisional->EAR, p.CV);
+  else
+    p.first = SHIP_PROPULSION_FACTORS(hull, ship.Ta / 2.0f, 0.85f, 0.65f, p.CV);
   p.goes_on = true;
   return p;
 }

@@ -51,3 +51,47 @@ void ConsoleDialogue::pause(std::string_view prompt) {
 }
 
 }  // namespace vdk
+
+namespace vdk {
+
+std::optional<float> OptionDialogue::answer(const std::optional<GivenAnswer>& a,
+                                            std::string_view question, const char* option,
+                                            std::optional<float> (ConsoleDialogue::*ask)()) {
+  if (a) {
+    WRITE_FORMATTED(con_, question);
+    con_ << a->text << '\n';
+    return a->value;
+  }
+  if (!batch_) return (console_.*ask)();
+  err_ << "vardelonteksa: --batch: this run needs the answer of " << option << '\n';
+  return std::nullopt;
+}
+
+std::optional<float> OptionDialogue::etad() {
+  return answer(given_.etad, ETAD_QUESTION, "--etad", &ConsoleDialogue::etad);
+}
+
+std::optional<float> OptionDialogue::blades() {
+  return answer(given_.Z, Z_QUESTION, "--blades", &ConsoleDialogue::blades);
+}
+
+std::optional<bool> OptionDialogue::change_ear() {
+  // A given area ratio answers E; in batch mode, or when asked to keep it,
+  // Keller's ratio is kept as the answer H keeps it.
+  if (given_.EAR || given_.keller || batch_) {
+    WRITE_FORMATTED(con_, CHANGE_AREA_QUESTION);
+    con_ << (given_.EAR ? "E" : "H") << '\n';
+    return given_.EAR.has_value();
+  }
+  return console_.change_ear();
+}
+
+std::optional<float> OptionDialogue::ear() {
+  return answer(given_.EAR, EAR_QUESTION, "--ear", &ConsoleDialogue::ear);
+}
+
+void OptionDialogue::pause(std::string_view prompt) {
+  if (!batch_) console_.pause(prompt);
+}
+
+}  // namespace vdk

@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "run/dialogue.hpp"
 
@@ -22,6 +23,45 @@ class ConsoleDialogue : public Dialogue {
   std::optional<float> real_answer(const char* what);
   std::istream& in_;
   std::ostream& con_;
+};
+
+}  // namespace vdk
+
+namespace vdk {
+
+// An answer given on the command line: its value and the text as typed.
+struct GivenAnswer {
+  float value = 0;
+  std::string text;
+};
+
+// The questions answered from the command line where an answer was given:
+// the prompt is written, then the answer as a line of its own, so the
+// console still reads like a session. A question without a given answer is
+// asked on the console, or, in batch mode (standard input never read, no
+// pause), refused with a message on `err` naming the option to give.
+class OptionDialogue : public Dialogue {
+ public:
+  struct Given {
+    std::optional<GivenAnswer> etad, Z, EAR;
+    bool keller = false;  // the E/H question answered H (Keller's ratio kept)
+  };
+  OptionDialogue(std::istream& in, std::ostream& con, std::ostream& err, Given given, bool batch)
+      : console_(in, con), con_(con), err_(err), given_(std::move(given)), batch_(batch) {}
+  std::optional<float> etad() override;
+  std::optional<float> blades() override;
+  std::optional<bool> change_ear() override;
+  std::optional<float> ear() override;
+  void pause(std::string_view prompt) override;
+
+ private:
+  std::optional<float> answer(const std::optional<GivenAnswer>& a, std::string_view question,
+                              const char* option, std::optional<float> (ConsoleDialogue::*ask)());
+  ConsoleDialogue console_;
+  std::ostream& con_;
+  std::ostream& err_;
+  Given given_;
+  bool batch_;
 };
 
 }  // namespace vdk

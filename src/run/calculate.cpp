@@ -44,7 +44,10 @@ FactorHull FACTOR_HULL(const ShipRecord& ship, const ResistanceResult& res) {
 // One run of the steps; `done` tells the observer and keeps the stop.
 class Steps {
  public:
-  Steps(const ShipRecord& ship, Dialogue& d, RunObserver* o) : d_(d), o_(o) { r_.ship = ship; }
+  Steps(const ShipRecord& ship, Dialogue& d, RunObserver* o, const RunSettings& settings)
+      : d_(d), o_(o), settings_(settings) {
+    r_.ship = ship;
+  }
 
   RunResult run() {
     done(RunStep::Banner);
@@ -96,8 +99,8 @@ class Steps {
     if (!done(RunStep::ModelScale, r_.model_scale.stop)) return false;
 
     const FactorHull hull = FACTOR_HULL(ship, r_.resistance);
-    r_.prerequisites =
-        PROPULSION_PREREQUISITES(ship, hull, r_.tables.PE_corrected, r_.resistance.columns.RV);
+    r_.prerequisites = PROPULSION_PREREQUISITES(ship, hull, r_.tables.PE_corrected,
+                                                r_.resistance.columns.RV, settings_.first_estimate);
     if (!done(RunStep::Prerequisites, r_.prerequisites.stop)) return false;
     if (!r_.prerequisites.goes_on) return true;
     return propeller(hull);
@@ -214,17 +217,19 @@ class Steps {
   RunResult r_;
   Dialogue& d_;
   RunObserver* o_;
+  RunSettings settings_;
 };
 
 }  // namespace
 
-RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer) {
-  return Steps(ship, dialogue, observer).run();
+RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer,
+                    const RunSettings& settings) {
+  return Steps(ship, dialogue, observer, settings).run();
 }
 
-RunResult CALCULATE(const ShipRecord& ship, const Answers& answers) {
+RunResult CALCULATE(const ShipRecord& ship, const Answers& answers, const RunSettings& settings) {
   ScriptedDialogue script(answers);
-  return RUN_STEPS(ship, script, nullptr);
+  return RUN_STEPS(ship, script, nullptr, settings);
 }
 
 }  // namespace vdk

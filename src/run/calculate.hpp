@@ -20,11 +20,20 @@ class RunObserver {
 // to `dialogue`; `observer` (may be null) is told after every step. The pause
 // of a stop that asks for one is made through the dialogue, after the
 // observer has been told; the stop line is the caller's.
-RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer);
+// How the run departs from the classic method; by default it does not.
+struct RunSettings {
+  // The propeller of the first estimate of w, t and etaR (none: D = Ta/2,
+  // P/D 0.85, EAR 0.65).
+  std::optional<ProvisionalPropeller> first_estimate;
+};
+
+RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer,
+                    const RunSettings& settings = {});
 
 // The library entry point: the whole calculation of a validated ship record
 // with the given answers, no file, no report, no pause. Safe to call from
 // several threads at once.
-RunResult CALCULATE(const ShipRecord& ship, const Answers& answers);
+RunResult CALCULATE(const ShipRecord& ship, const Answers& answers,
+                    const RunSettings& settings = {});
 
 }  // namespace vdk
