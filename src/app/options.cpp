@@ -31,24 +31,30 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
       "vardelonteksa"};
   std::string dir, data, etad, start, blades, ear;
   bool batch = false, consistent = false;
-  app.add_option("-C,--dir", dir, "run in DIR: the data file is read there, every output goes there")
+  app.add_option("-C,--dir", dir,
+                 "run in DIR: the data file is read there, every output goes there")
       ->type_name("DIR");
-  app.add_option("--data", data, "read this ship data file (in the run folder) instead of "
-                                 "VARDELONTEKSA.TSK; the outputs keep their names")
+  app.add_option("--data", data,
+                 "read this ship data file (in the run folder) instead of "
+                 "VARDELONTEKSA.TSK; the outputs keep their names")
       ->type_name("FILE");
-  app.add_option("--etad", etad, "the assumed overall propulsive efficiency, e.g. --etad 0.62, or "
-                                 "--etad auto to find it by repeating the calculation")
+  app.add_option("--etad", etad,
+                 "the assumed overall propulsive efficiency, e.g. --etad 0.62, or "
+                 "--etad auto to find it by repeating the calculation")
       ->type_name("X|auto");
   app.add_option("--etad-start", start, "the first value of --etad auto (default 0.60)")
       ->type_name("X");
   app.add_option("--blades", blades, "the blade number Z, e.g. --blades 4")->type_name("Z");
-  app.add_option("--ear", ear, "the expanded area ratio, e.g. --ear 0.75 (without it Keller's "
-                               "ratio is kept)")
+  app.add_option("--ear", ear,
+                 "the expanded area ratio, e.g. --ear 0.75 (without it Keller's "
+                 "ratio is kept)")
       ->type_name("X");
-  app.add_flag("--batch", batch, "never read standard input: no pause; a missing answer stops "
-                                 "the run naming its option");
-  app.add_flag("--consistent", consistent, "first estimate of w, t, etaR from the propeller of "
-                                           "the previous pass (implies --etad auto)");
+  app.add_flag("--batch", batch,
+               "never read standard input: no pause; a missing answer stops "
+               "the run naming its option");
+  app.add_flag("--consistent", consistent,
+               "first estimate of w, t, etaR from the propeller of "
+               "the previous pass (implies --etad auto)");
   app.set_version_flag("--version", kVersion);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());

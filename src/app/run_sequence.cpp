@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "format/format.hpp"
 #include "input/read_ship_data.hpp"
 #include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
 #include "report/water_report.hpp"
-#include "format/format.hpp"
 #include "run/calculate.hpp"
 #include "run/converge.hpp"
 
@@ -92,7 +92,11 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
     OptionDialogue ask(in, out, err, questions, o.batch);
     const bool missing = o.batch && !given.Z;
     if (!missing) {
-      const EtadConvergence c = CONVERGE_ETAD(ship, ask, o.etad_start, o.consistent);
+      Answers known;
+      if (given.Z) known.Z = given.Z->value;
+      if (given.EAR) known.EAR = given.EAR->value;
+      const EtadConvergence c = CONVERGE_ETAD(ship, ask, o.etad_start, o.consistent, known,
+                                              given.EAR.has_value() || given.keller);
       for (std::size_t k = 0; k < c.passes.size(); ++k) {
         const EtadPass& p = c.passes[k];
         out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
@@ -105,8 +109,10 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
       const float etad = *c.answers.etad;
       std::string text = EDIT_REAL(etad, 5, 3);
       given.etad = GivenAnswer{etad, text.substr(text.find_first_not_of(' '))};
-      if (c.answers.Z) given.Z = GivenAnswer{*c.answers.Z, given.Z ? given.Z->text : EDIT_ANSWER(*c.answers.Z)};
-      if (c.answers.EAR && !given.EAR) given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
+      if (c.answers.Z)
+        given.Z = GivenAnswer{*c.answers.Z, given.Z ? given.Z->text : EDIT_ANSWER(*c.answers.Z)};
+      if (c.answers.EAR && !given.EAR)
+        given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
       if (!c.answers.EAR) given.keller = true;
       settings = c.settings;
     } else {
@@ -125,8 +131,7 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
 }
 
 // One run in the folder of the options.
-int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out,
-                  std::ostream& err) {
+int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   const std::filesystem::path data_path = o.dir / o.data;

@@ -16,11 +16,11 @@ namespace vdk {
 // What the command line asks of a run. The defaults are the plain run: the
 // data file of the current folder and every answer from the console.
 struct ProgramOptions {
-  std::filesystem::path dir = ".";                  // the run folder (-C)
-  std::filesystem::path data = "VARDELONTEKSA.TSK"; // the data file, relative to the folder
-  OptionDialogue::Given given;                      // answers given as options
-  bool batch = false;       // standard input never read, no pause
-  bool etad_auto = false;   // etad found by repeating the calculation
+  std::filesystem::path dir = ".";                   // the run folder (-C)
+  std::filesystem::path data = "VARDELONTEKSA.TSK";  // the data file, relative to the folder
+  OptionDialogue::Given given;                       // answers given as options
+  bool batch = false;                                // standard input never read, no pause
+  bool etad_auto = false;                            // etad found by repeating the calculation
   float etad_start = 0.60f;
   bool consistent = false;  // first estimate from the propeller of the pass before
   bool any_answer = false;  // an answer option or --batch was given

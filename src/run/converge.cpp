@@ -59,9 +59,10 @@ std::optional<float> ETAD_AS_TYPED(float etad) {
 }
 
 EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float start,
-                              bool consistent) {
+                              bool consistent, const Answers& known, bool ear_known) {
   EtadConvergence c;
-  bool asked = false;
+  c.answers = known;
+  bool asked = ear_known;
   KeptAnswers dialogue(questions, c.answers, asked);
   const int max_passes = consistent ? 20 : 10;
   float etad = start;

@@ -37,7 +37,9 @@ std::optional<float> ETAD_AS_TYPED(float etad);
 // passes go on until D, P/D and N change by less than 0.1 % and etad by less
 // than 0.0005 (at most 20 passes); otherwise until the efficiency test of the
 // run passes (at most 10).
+// `known` holds the answers given beforehand (Z, EAR); with `ear_known` an
+// empty known EAR keeps Keller's ratio without asking.
 EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float start,
-                              bool consistent);
+                              bool consistent, const Answers& known = {}, bool ear_known = false);
 
 }  // namespace vdk
