@@ -64,8 +64,11 @@ class ProgramReport : public ReportWriter {
 
 // An answer found by the program, as it would be typed.
 std::string EDIT_ANSWER(float v) {
-  const std::string s = EDIT_REAL(v, 12, 3);
-  return s.substr(s.find_first_not_of(' '));
+  std::string s = EDIT_REAL(v, 12, 3);
+  s = s.substr(s.find_first_not_of(' '));
+  while (s.size() > 1 && s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
 }
 
 // Console lines of a stop met while reading or checking the data file.

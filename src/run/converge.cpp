@@ -13,12 +13,13 @@ namespace {
 // The pass dialogue: etad as assumed, the other answers asked once and kept.
 class KeptAnswers : public Dialogue {
  public:
-  KeptAnswers(Dialogue& questions, Answers& kept, bool& asked)
-      : q_(questions), kept_(kept), asked_(asked) {}
+  KeptAnswers(Dialogue& questions, Answers& kept, bool ear_known)
+      : q_(questions), kept_(kept), asked_(ear_known) {}
   void assume(float etad) { etad_ = etad; }
   std::optional<float> etad() override { return etad_; }
   std::optional<float> blades() override {
-    if (!asked_ && !kept_.Z) kept_.Z = q_.blades();
+    if (!z_asked_ && !kept_.Z) kept_.Z = q_.blades();
+    z_asked_ = true;
     return kept_.Z;
   }
   std::optional<bool> change_ear() override {
@@ -39,7 +40,8 @@ class KeptAnswers : public Dialogue {
  private:
   Dialogue& q_;
   Answers& kept_;
-  bool& asked_;
+  bool asked_;  // the E/H question is settled
+  bool z_asked_ = false;
   float etad_ = 0;
 };
 
@@ -62,8 +64,7 @@ EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float
                               bool consistent, const Answers& known, bool ear_known) {
   EtadConvergence c;
   c.answers = known;
-  bool asked = ear_known;
-  KeptAnswers dialogue(questions, c.answers, asked);
+  KeptAnswers dialogue(questions, c.answers, ear_known);
   const int max_passes = consistent ? 20 : 10;
   float etad = start;
   for (int pass = 1; pass <= max_passes; ++pass) {
