@@ -30,7 +30,7 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
       "  vardelonteksa -C myship --etad auto --blades 4 --batch",
       "vardelonteksa"};
   std::string dir, data, etad, start, blades, ear;
-  bool batch = false, consistent = false;
+  bool batch = false, consistent = false, no_warnings = false;
   app.add_option("-C,--dir", dir,
                  "run in DIR: the data file is read there, every output goes there")
       ->type_name("DIR");
@@ -55,6 +55,8 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
   app.add_flag("--consistent", consistent,
                "first estimate of w, t, etaR from the propeller of "
                "the previous pass (implies --etad auto)");
+  app.add_flag("--no-warnings", no_warnings,
+               "do not show the warnings where a result may not be trusted (standard error)");
   app.set_version_flag("--version", kVersion);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -76,6 +78,7 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
   }
   if (!data.empty()) o.data = data;
   o.batch = batch;
+  o.warnings = !no_warnings;
   o.consistent = consistent;
   o.etad_auto = consistent || etad == "auto";
   if (!etad.empty() && etad != "auto") {

@@ -130,6 +130,9 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
     OptionDialogue dialogue(in, out, err, given, o.batch);
     result = RUN_STEPS(ship, dialogue, &report, settings);
   }
+  if (o.warnings)
+    for (const Warning& w : result.warnings)
+      err << "vardelonteksa: warning " << WARNING_LINE(w) << '\n';
   return result.status();
 }
 

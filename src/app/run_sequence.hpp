@@ -24,6 +24,7 @@ struct ProgramOptions {
   float etad_start = 0.60f;
   bool consistent = false;  // first estimate from the propeller of the pass before
   bool any_answer = false;  // an answer option or --batch was given
+  bool warnings = true;     // range warnings on standard error
   bool plain() const { return !any_answer && !etad_auto; }
 };
 

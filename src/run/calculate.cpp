@@ -5,6 +5,7 @@
 
 #include "propulsion/propulsion_factors.hpp"
 #include "resistance/resistance.hpp"
+#include "run/warnings.hpp"
 
 namespace vdk {
 
@@ -56,6 +57,7 @@ class Steps {
       d_.pause({});
       done(RunStep::Closing);
     }
+    r_.warnings = RUN_WARNINGS(r_);
     return std::move(r_);
   }
 

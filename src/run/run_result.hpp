@@ -12,6 +12,7 @@
 #include "propulsion/propulsion_factors.hpp"
 #include "resistance/resistance_result.hpp"
 #include "run/dialogue.hpp"
+#include "run/warnings.hpp"
 #include "water/water.hpp"
 
 namespace vdk {
@@ -56,6 +57,7 @@ struct RunResult {
   RunStep reached = RunStep::Banner;  // the last step whose record is filled
   std::vector<RunStep> steps;         // every step whose record is filled, in order
   std::optional<Stop> stop;           // the stop that ended the run, if any
+  std::vector<Warning> warnings;      // where a result may not be trusted
   int status() const { return stop ? stop->status : EXIT_RUN_END; }
 
   // Per-speed columns as the propulsion steps use them: after the wave-
