@@ -29,12 +29,13 @@ OtherMethodFactors OTHER_METHOD_FACTORS(float Cb, float Cp, float Cwp, float L, 
   r.wSchneekluth = 0.5f * Cp * (1.6f / (1.0f + Dp / T)) * (16.0f / (10.0f + L / B));
   r.wCaldwell1 = Cb / 3.0f + 0.01f;
 
-  // Speed-dependent wake (Papmehl)
+  // Speed-dependent wake (Papmehl): the displacement term enters under a square
+  // root; without it an ordinary full hull would get a wake near 0.9.
   for (float v : Vs) {
     PapmehlRow row;
     row.Vs = v;
     row.Fn = v * 0.5144f / sqrtf(9.81f * L);
-    row.w = 0.165f * Cb * powf(Dep, 0.333f) / Dp - 0.1f * (row.Fn - 0.2f);
+    row.w = 0.165f * Cb * sqrtf(powf(Dep, 0.333f) / Dp) - 0.1f * (row.Fn - 0.2f);
     r.papmehl.push_back(row);
   }
 

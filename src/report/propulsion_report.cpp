@@ -96,7 +96,7 @@ void WRITE_OTHER_METHOD_FACTORS(std::ostream& unit, const OtherMethodFactors& r)
                   "('   0.50Cp(1.6/(1+Dp/T))(16/10+L/B)) = ', F5.3,      ' (Schneekluth (1988) "
                   "- Kargo Gemileri)' )",
                   r.wSchneekluth);
-  WRITE_FORMATTED(unit, "('   0.165Cb(Dep^0.333/Dp)-0.1*(Fn-0.2) - Papmehl (HizaBagli)')");
+  WRITE_FORMATTED(unit, "('   0.165Cb(Dep^0.333/Dp)^0.5-0.1*(Fn-0.2) - Papmehl (HizaBagli)')");
   WRITE_FORMATTED(unit, "('     Vs     Fn     w')");
   for (const PapmehlRow& row : r.papmehl) {
     WRITE_FORMATTED(unit, "(3X,F5.2,2X,2(F5.3,2X))", row.Vs, row.Fn, row.w);

@@ -100,7 +100,7 @@ TEST(PropulsionFactorsRun, PropulsionRunWritesOtherMethodBlocksBeforeSummaryTabl
   EXPECT_NE(s.find("   D0  =    6.50000 m\n", ag), std::string::npos);
   const auto dep = s.find("  Dep = 37500. t\n", gh);
   EXPECT_LT(dep, other);
-  EXPECT_EQ(count(s, "   0.165Cb(Dep^0.333/Dp)-0.1*(Fn-0.2) - Papmehl (HizaBagli)\n"),
+  EXPECT_EQ(count(s, "   0.165Cb(Dep^0.333/Dp)^0.5-0.1*(Fn-0.2) - Papmehl (HizaBagli)\n"),
             count(s, "DIGER YONTEMLERE AIT SEVK KATSAYILARI") + 1);
   EXPECT_EQ(s.find("HIZ SAYISI 4 den KUCUK"), std::string::npos);
 }

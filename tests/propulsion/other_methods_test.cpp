@@ -184,8 +184,10 @@ TEST(OtherMethodFactors, TroostKrugerAndPrintingOrder) {
   const int head = index_of(lines, "     Vs     Fn     w");
   ASSERT_GT(head, 0);
   const auto h = static_cast<std::size_t>(head);
-  EXPECT_EQ(lines[h + 1], "   15.00  0.246  0.531  ");
-  EXPECT_EQ(lines[h + 2], "   16.00  0.263  0.530  ");
+  // Papmehl's wake takes the square root of Dep^0.333/Dp: 0.244, not 0.531.
+  EXPECT_EQ(lines[h - 1], "   0.165Cb(Dep^0.333/Dp)^0.5-0.1*(Fn-0.2) - Papmehl (HizaBagli)");
+  EXPECT_EQ(lines[h + 1], "   15.00  0.246  0.244  ");
+  EXPECT_EQ(lines[h + 2], "   16.00  0.263  0.243  ");
   EXPECT_EQ(lines[h + 3], "");
   EXPECT_EQ(lines[h + 4], "");
   EXPECT_EQ(lines[h + 5], "   Cift Pervaneli Gemiler   ");
