@@ -38,7 +38,9 @@ HullFormAtSpeed COMPUTE_HULL_FORM(const ShipRecord& s, const InputSummary& summa
 
   // Length of run
   r.LR = s.Lwl * (1.0f - h.CPlwl + 0.06f * h.CPlwl * h.lcb / (4.0f * h.CPlwl - 1.0f));
-  if (r.LR < 0.0f) r.LR = s.Lwl / 2.0f;
+  // A length of run of zero or below (a centre of buoyancy far aft for the
+  // fullness) would make the form factor infinite: half the waterline stands in.
+  if (r.LR <= 0.0f) r.LR = s.Lwl / 2.0f;
 
   r.C = 1.0f + 0.011f * s.Cstern;
 

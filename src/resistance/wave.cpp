@@ -136,13 +136,10 @@ WaveBulbTransom COMPUTE_WAVE(const ShipRecord& s, const InputSummary& summary,
       return r;
     }
     const float Fni = v / powf(d, 0.5f);
-    float e = -3.0f * (p * p);
-    if (p < 0.0f) {
-      // Centroid above two thirds of the bow draught
-      const float t = s.Tf - 1.5f * s.HB;
-      e = 5.0f * (t * t);
-      r.bulb_breaking = true;
-    }
+    // The same exponent holds for a centroid above two thirds of the bow
+    // draught (p < 0); such a bulb is flagged for heavy wave breaking.
+    const float e = -3.0f * (p * p);
+    if (p < 0.0f) r.bulb_breaking = true;
     r.Rbulb = 0.11f * expf(e) * (Fni * Fni * Fni) * powf(s.ABT, 1.5f) * s.GRAV * s.RHO /
               (1.0f + Fni * Fni) / 1000.0f;
   }

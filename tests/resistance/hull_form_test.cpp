@@ -2,6 +2,7 @@
 // across speeds, form factors and the prismatic-coefficient stop.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "resistance_fixture.hpp"
@@ -115,6 +116,24 @@ TEST(HullForm, NegativeLengthOfRunBecomesHalfTheWaterline) {
   ShipRecord s = worked_example_ship();
   s.LCB = -40.0f;  // lcb about -19.5 %: the formula goes negative
   EXPECT_FLOAT_EQ(hull_form(s).LR, 102.5f);
+}
+
+TEST(HullForm, LengthOfRunExactlyZeroBecomesHalfTheWaterline) {
+  // These particulars make the length-of-run formula come out exactly 0,
+  // which once gave an infinite form factor and total resistance.
+  ShipRecord s = worked_example_ship();
+  s.Lwl = s.Lbp = 100.0f;
+  s.B = 20.0f;
+  s.Ta = s.Tf = 8.0f;
+  s.V = 10002.437f;
+  s.LCB = -14.679f;
+  s.Cm = 0.98f;
+  const HullFormAtSpeed r = hull_form(s);
+  const HullCoefficients& h = r.hull;
+  EXPECT_EQ(s.Lwl * (1.0f - h.CPlwl + 0.06f * h.CPlwl * h.lcb / (4.0f * h.CPlwl - 1.0f)), 0.0f);
+  EXPECT_FLOAT_EQ(r.LR, 50.0f);
+  EXPECT_TRUE(std::isfinite(r.KHoltrop));
+  EXPECT_TRUE(std::isfinite(r.OnePlusK));
 }
 
 ShipRecord box_ship(float V) {
