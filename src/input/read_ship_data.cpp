@@ -398,6 +398,13 @@ std::optional<std::string> first_refusal(const ShipRecord& s) {
     if (!(s.MCR > 0.0f)) return "MAKINA YUKU MCR = " + show(s.MCR) + " SIFIRDAN BUYUK OLMALI";
     if (!(s.etas > 0.0f))
       return "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI";
+    // Both are fractions: a percentage typed for a fraction (85 for 0.85)
+    // would make the engine a hundred times too small.
+    if (s.MCR > 1.0f)
+      return "MAKINA YUKU MCR = " + show(s.MCR) + " 1 DEN BUYUK OLAMAZ (ORNEK: %85 ICIN 0.85)";
+    if (s.etas > 1.0f)
+      return "TRANSMISYON VERIMI etas = " + show(s.etas) +
+             " 1 DEN BUYUK OLAMAZ (ORNEK: %98 ICIN 0.98)";
     auto usable = [](float x) { return std::fabs(x) < 0.001f || x > 0.1f; };
     if (!usable(s.D))
       return "PERVANE CAPI D = " + show(s.D) +

@@ -87,8 +87,14 @@ struct TrialBladesRecord {
   float EARK = 0;  // Keller's area ratio
   // The rpm-given search finds the diameter Keller's formula needed already.
   bool diameterNote = false;
+  std::optional<Stop> stop;  // a blade number the series does not have
   friend bool operator==(const TrialBladesRecord&, const TrialBladesRecord&) = default;
 };
+
+// The Wageningen B series has whole blade numbers from 2 to 7 only.
+inline Stop UNUSABLE_BLADES_STOP() {
+  return Stop{EXIT_BAD_INPUT, false, {}, "blade number not a whole number from 2 to 7"};
+}
 
 TrialBladesRecord TRIAL_BLADES(const TrialBladesInput& in, float Z_typed);
 
@@ -127,10 +133,16 @@ struct TrialPropellerRecord {
   float etad_computed = 0;
   float Pd = 0;  // delivered power at the computed efficiency, kW (all propellers)
   int NPROP = 0;
-  // No propeller, a spline stop, or the efficiency test (with pause).
+  // An area ratio not above zero, no propeller, a spline stop, or the
+  // efficiency test (with pause).
   std::optional<Stop> stop;
   friend bool operator==(const TrialPropellerRecord&, const TrialPropellerRecord&) = default;
 };
+
+// An expanded area ratio of zero or below gives no blade at all.
+inline Stop UNUSABLE_AREA_RATIO_STOP() {
+  return Stop{EXIT_BAD_INPUT, false, {}, "area ratio not above zero"};
+}
 
 inline Stop EFFICIENCY_MISMATCH_STOP() {
   return Stop{EXIT_EFFICIENCY, true, {}, "assumed and computed efficiency differ"};

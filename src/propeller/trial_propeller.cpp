@@ -41,7 +41,12 @@ TrialBladesRecord TRIAL_BLADES(const TrialBladesInput& in, float Z_typed) {
   TrialBladesRecord r;
   r.Z_typed = Z_typed;
   r.Z = Z_typed;
-  if (in.SERIES == 2) r.Z = 3.0f;  // the Gawn series is three-bladed
+  if (in.SERIES == 2) {
+    r.Z = 3.0f;  // the Gawn series is three-bladed
+  } else if (!(Z_typed >= 2.0f && Z_typed <= 7.0f && Z_typed == std::floor(Z_typed))) {
+    r.stop = UNUSABLE_BLADES_STOP();
+    return r;
+  }
   const float PSTAT = SHAFT_PRESSURE(in.RHO, in.GRAV, in.Hsd);
   r.EARK = KELLER_AREA_RATIO(r.Z, in.T, PSTAT, in.D);
   r.diameterNote = in.routine == PropellerRoutine::OptimumForN;
@@ -58,6 +63,11 @@ TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in
   r.w = in.w;
   r.t = in.t;
   r.etaR = in.etaR;
+  if (!(EAR > 0.0f)) {
+    r.Z = in.blades.Z;
+    r.stop = UNUSABLE_AREA_RATIO_STOP();
+    return r;
+  }
 
   const TrialThrustRecord& th = in.thrust;
   PropellerRoutineInput ri;

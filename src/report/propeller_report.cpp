@@ -478,6 +478,13 @@ void WRITE_TRIAL_THRUST(std::ostream& con, std::ostream& son, const TrialThrustR
 }
 
 void WRITE_TRIAL_BLADES(std::ostream& con, const TrialBladesRecord& r) {
+  if (r.stop) {
+    WRITE_FORMATTED(con,
+                    "(/4X,'Z = ',F8.3,' KULLANILAMAZ - KANAT SAYISI 2 ILE 7 ARASINDA TAM "
+                    "SAYI OLMALIDIR - STOP')",
+                    r.Z_typed);
+    return;
+  }
   WRITE_FORMATTED(con,
                   "(//4X,'KELLER FORMULUNE GORE GEREKLI ACINIM ALANI ORANI - Ear = ', F5.3,"
                   "/'    OLARAK BULUNMUSTUR')",
@@ -486,6 +493,13 @@ void WRITE_TRIAL_BLADES(std::ostream& con, const TrialBladesRecord& r) {
 }
 
 void WRITE_TRIAL_PROPELLER(std::ostream& con, std::ostream& son, const TrialPropellerRecord& r) {
+  if (!(r.EAR > 0.0f)) {
+    WRITE_FORMATTED(con,
+                    "(/4X,'Ear = ',F8.3,' KULLANILAMAZ - ACINIM ALANI ORANI SIFIRDAN BUYUK "
+                    "OLMALIDIR - STOP')",
+                    r.EAR);
+    return;
+  }
   WRITE_FORMATTED(con, "(4/)");
   WRITE_KELLER_BLOCK(son, r.EAR, r.EARK);
   WRITE_FORMATTED(con, "(3X,'========= GEREKEN PERVANE HESABI ======== ')");

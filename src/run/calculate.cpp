@@ -142,7 +142,7 @@ class Steps {
     r_.trial_blades = TRIAL_BLADES(TrialBladesInput{ship.SERIES, ship.RHO, ship.GRAV, ship.Hsd, D,
                                                     r_.trial_thrust->T, routine},
                                    *Z);
-    done(RunStep::TrialBlades);
+    if (!done(RunStep::TrialBlades, r_.trial_blades->stop)) return false;
 
     float EAR = r_.trial_blades->EARK;
     const std::optional<bool> change = d_.change_ear();

@@ -5,10 +5,13 @@
 // clear message naming the line, with no crash and no stray output.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/run_sequence.hpp"
 #include "input/ship_file_layout.hpp"
 #include "support/test_support.hpp"
 
@@ -270,6 +273,47 @@ TEST(BadInput, AnswersThatAreNoNumbersEndTheRunWithAMessage) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.console.find(message), std::string::npos) << r.console;
     EXPECT_EQ(r.console.substr(r.console.size() - 27), "Stop - Program terminated.\n");
+  }
+}
+
+// Blade numbers the Wageningen B series does not have and area ratios of zero
+// or below end the run with status 1, whether typed or given by option.
+TEST(BadInput, BladeNumberAndAreaRatioTheSeriesCannotUseAreRefused) {
+  const std::string z = " KULLANILAMAZ - KANAT SAYISI 2 ILE 7 ARASINDA TAM SAYI OLMALIDIR - STOP";
+  const std::string ear = " KULLANILAMAZ - ACINIM ALANI ORANI SIFIRDAN BUYUK OLMALIDIR - STOP";
+  struct Case {
+    std::vector<std::string> options;
+    std::string answers, message;
+  };
+  const std::vector<Case> cases{
+      {{}, "0.604\n9\n", "    Z =    9.000" + z},
+      {{}, "0.604\n1\n", "    Z =    1.000" + z},
+      {{}, "0.604\n4.5\n", "    Z =    4.500" + z},
+      {{"--blades", "8"}, "0.604\n", "    Z =    8.000" + z},
+      {{}, "0.604\n4\nE\n0\n", "    Ear =    0.000" + ear},
+      {{"--ear", "-0.5"}, "0.604\n4\n", "    Ear =   -0.500" + ear},
+      {{}, "0.604\n7\nH\n\n\n", ""},  // the ends of the range are blade numbers
+      {{}, "0.604\n2\nH\n\n\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers);
+    TempDir dir;
+    test::write_file(dir.path / "VARDELONTEKSA.TSK", plain_file());
+    std::vector<std::string> args{"-C", dir.path.string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    std::istringstream in(c.answers);
+    std::ostringstream out, err;
+    const int status = RUN_PROGRAM(args, in, out, err);
+    if (c.message.empty()) {
+      EXPECT_NE(status, 1) << out.str();
+      continue;
+    }
+    EXPECT_EQ(status, 1);
+    const auto con = split_lines(out.str());
+    EXPECT_NE(std::find(con.begin(), con.end(), c.message), con.end()) << out.str();
+    EXPECT_TRUE(out.str().ends_with("Stop - Program terminated.\n"));
+    EXPECT_EQ(test::read_file(dir.path / "VARDELONTEKSA.SON").find("PERVANEYE CAPI"),
+              std::string::npos);
   }
 }
 

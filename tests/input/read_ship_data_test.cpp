@@ -247,6 +247,10 @@ TEST(ShipData, ValidationRefusesValuesNoCalculationCanUse) {
   refused([](ShipRecord& s) { s.N = -120; }, "N = -120.0000");
   refused([](ShipRecord& s) { s.MCR = 0; }, "MCR = 0.0000 SIFIRDAN BUYUK OLMALI");
   refused([](ShipRecord& s) { s.etas = -0.98f; }, "etas = -0.9800 SIFIRDAN BUYUK OLMALI");
+  // Percentages typed for fractions; exactly 1 is a fraction still.
+  refused([](ShipRecord& s) { s.MCR = 85; }, "MCR = 85.0000 1 DEN BUYUK OLAMAZ");
+  refused([](ShipRecord& s) { s.etas = 1.001f; }, "etas = 1.0010 1 DEN BUYUK OLAMAZ");
+  refused([](ShipRecord& s) { s.MCR = s.etas = 1; }, "");
   // A resistance-only ship needs no propeller data.
   refused(
       [](ShipRecord& s) {

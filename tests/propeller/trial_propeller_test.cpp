@@ -203,7 +203,7 @@ TEST(TrialPropeller, UnusableAnswersStopWithStatus1) {
 TEST(TrialPropeller, GawnSeriesComputesWithThreeBlades) {
   TrialCase c;
   c.ship.SERIES = 2;
-  const auto t = run_trial(c, "0.6\n4\nH\n");
+  const auto t = run_trial(c, "0.6\n9\nH\n");  // any typed number: the series has three
   EXPECT_FLOAT_EQ(t.prop->Z, 3.0f);
   EXPECT_TRUE(contains(t.son, "\n Z = 3. EAR = "));
   EXPECT_TRUE(contains(t.son, "HESAPLARDA GAWN / BURRIL SERISI KULLANILMISTIR"));
