@@ -80,7 +80,10 @@ void HULL_RANGE(const RunResult& r, Collector& c) {
 }
 
 void SERIES_RANGE(const RunResult& r, Collector& c) {
-  if (!r.trial || r.trial->routine.stop) return;
+  // A refused answer leaves no propeller to check.
+  if (!r.trial || r.trial->routine.stop ||
+      (r.trial->stop && r.trial->stop->status == EXIT_BAD_INPUT))
+    return;
   const TrialPropellerRecord& t = *r.trial;
   const float EAR = t.EAR, PD = t.sel.PD, Z = t.Z;
   if (r.ship.SERIES == 1) {
