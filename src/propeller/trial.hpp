@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "input/ship_record.hpp"
 #include "propeller/cavitation.hpp"
 #include "propeller/open_water.hpp"
 #include "propeller/propeller_routines.hpp"
@@ -201,5 +202,23 @@ void OPTIMUM_LINE(const PropellerRoutineRecord& r, std::vector<float>& JCAND,
                   std::vector<float>& PDCAND);
 
 PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactorsAt& factors);
+
+// ---------------------------------------------------------------------------
+// The inputs of the last two stages for a ship, as the run builds them.
+
+// Stage 4 for the ship: its given propeller data, the starting diameter D,
+// the viscous resistance at the trial speed, the first estimate of w, t and
+// etaR, and the records of stages 2 and 3.
+TrialPropellerInput TRIAL_PROPELLER_INPUT(const ShipRecord& ship, PropellerRoutine routine, float D,
+                                          float RVtrial, const HullFactors& first,
+                                          const TrialThrustRecord& thrust,
+                                          const TrialBladesRecord& blades);
+
+// The power chain after the trial propeller `tr`: D is the starting diameter
+// (the rpm-given search replaces it with the one it found), PE and RV the
+// per-speed effective power and viscous resistance.
+PowerChainInput POWER_CHAIN_INPUT(const ShipRecord& ship, const TrialPropellerRecord& tr,
+                                  float PEtrial, float D, int ITR, std::vector<float> PE,
+                                  std::vector<float> RV);
 
 }  // namespace vdk

@@ -69,11 +69,10 @@ void SEARCH_TABLE(std::ostream& con, std::ostream& son, const PropellerRoutineRe
   if (r.candidates.empty()) BOTH(con, son, NO_PROPELLER);
 }
 
-// Selected line, C.P. lines and the blocks P, T and R of the chosen propeller.
-void RESULT_BLOCK(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
+// The operating point of the propeller settled on: P/D, J and the open-water
+// values, thrust and advance speed, revolutions, torque and power.
+void OPERATING_POINT_LINES(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
   const SelectedPropeller& s = r.sel;
-  BOTH(con, son, "(/,' SECILEN PERVANE = ',I2,'. PERVANEDIR')", r.IBEST);
-  CP_LINES(con, son, r.set);
   BOTH(con, son,
        "(' P/D=',F5.3,/,1X,'J=',F6.3,1X,'Kt=',F6.3,1X,'10Kq=',F6.3,1X,'eta=',F6.3,/,1X,"
        "'Bp=',F9.4,1X,'delta=',F9.4)",
@@ -85,6 +84,13 @@ void RESULT_BLOCK(std::ostream& con, std::ostream& son, const PropellerRoutineRe
   BOTH(con, son,
        "(' RPS=',F7.3,' dev/san',1X,'RPM=',F7.2,1X,'TORK=',F8.3,' kNm',1X,'Pd=',F7.1,' kW')", r.n,
        s.N, r.Q / 1000.0f, s.Pd);
+}
+
+// Selected line, C.P. lines and the blocks P, T and R of the chosen propeller.
+void RESULT_BLOCK(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
+  BOTH(con, son, "(/,' SECILEN PERVANE = ',I2,'. PERVANEDIR')", r.IBEST);
+  CP_LINES(con, son, r.set);
+  OPERATING_POINT_LINES(con, son, r);
 }
 
 void PITCH_REPORT(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
@@ -102,20 +108,9 @@ void PITCH_REPORT(std::ostream& con, std::ostream& son, const PropellerRoutineRe
 }
 
 void GIVEN_REPORT(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
-  const SelectedPropeller& s = r.sel;
   BOTH(con, son, "(/,' BELIRLENEN PERVANE KULLANILMISTIR.')");
   CP_LINES(con, son, r.set);
-  BOTH(con, son,
-       "(' P/D=',F5.3,/,1X,'J=',F6.3,1X,'Kt=',F6.3,1X,'10Kq=',F6.3,1X,'eta=',F6.3,/,1X,"
-       "'Bp=',F9.4,1X,'delta=',F9.4)",
-       s.PD, s.J, s.KT, s.KQ10, s.ETA0, r.Bp, r.delta);
-  BOTH(con, son,
-       "(1X,'T=',F10.2,' kN  Va=',F8.3,' m/s  RHO = ',F6.1,' kg/m3',/,' Z = ',F2.0,"
-       "' EAR = ',F5.3,' D = ',F6.3,' m')",
-       r.T_shown, r.Va, r.RHO, r.Z, r.EAR, s.D);
-  BOTH(con, son,
-       "(' RPS=',F7.3,' dev/san',1X,'RPM=',F7.2,1X,'TORK=',F8.3,' kNm',1X,'Pd=',F7.1,' kW')", r.n,
-       s.N, r.Q / 1000.0f, s.Pd);
+  OPERATING_POINT_LINES(con, son, r);
   WRITE_SERIES_MESSAGE(con, son, r.set);
 }
 

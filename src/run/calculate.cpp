@@ -121,7 +121,6 @@ class Steps {
       return HullFactors{f.w, f.t, f.etaR, f.etaR_raw};
     };
     const PropellerRoutine routine = ROUTINE_OF(res.summary.PropCase);
-    const SeriesSettings set{ship.SERIES, ship.CPPropeller};
     float D = pre.D_used;  // the diameter of the run: given, Ta/2, or found by the search
 
     r_.trial_start =
@@ -154,53 +153,16 @@ class Steps {
       r_.answers.EAR = EAR;
     }
 
-    TrialPropellerInput in;
-    in.routine = routine;
-    in.set = set;
-    in.ow = OpenWaterState{};
-    in.D = D;
-    in.N = ship.N;
-    in.PD = ship.PD;
-    in.RHO = ship.RHO;
-    in.GRAV = ship.GRAV;
-    in.Hsd = ship.Hsd;
-    in.Vtrial = ship.Vtrial;
-    in.RVtrial = pre.ITR >= 1 ? res.columns.RV(pre.ITR) : 0.0f;
-    in.NPROP = ship.NPROP;
-    in.w = pre.first.w;
-    in.t = pre.first.t;
-    in.etaR = pre.first.etaR;
-    in.thrust = *r_.trial_thrust;
-    in.blades = *r_.trial_blades;
+    const HullFactors first{pre.first.w, pre.first.t, pre.first.etaR, pre.first.etaR_raw};
+    const TrialPropellerInput in =
+        TRIAL_PROPELLER_INPUT(ship, routine, D, pre.ITR >= 1 ? res.columns.RV(pre.ITR) : 0.0f,
+                              first, *r_.trial_thrust, *r_.trial_blades);
     r_.trial = TRIAL_PROPELLER_DETERMINATION(in, EAR, factors);
     if (!done(RunStep::TrialPropeller, r_.trial->stop)) return false;
-    const TrialPropellerRecord& tr = *r_.trial;
-    if (tr.routine.routine == PropellerRoutine::OptimumForN) D = tr.routine.sel.D;
-
-    PowerChainInput pc;
-    pc.routine = routine;
-    pc.set = set;
-    pc.ow = tr.ow;
-    pc.sel = tr.sel;
-    if (routine == PropellerRoutine::OptimumForD || routine == PropellerRoutine::OptimumForN)
-      OPTIMUM_LINE(tr.routine, pc.JCAND, pc.PDCAND);
-    pc.PEtrial = r_.trial_start->PEtrial;
-    pc.w = tr.w;
-    pc.t = tr.t;
-    pc.etaR = tr.etaR;
-    pc.Z = tr.Z;
-    pc.EAR = tr.EAR;
-    pc.D = D;
-    pc.etas = ship.etas;
-    pc.MCR = ship.MCR;
-    pc.RHO = ship.RHO;
-    pc.Vtrial = ship.Vtrial;
-    pc.ITR = pre.ITR;
-    pc.NPROP = ship.NPROP;
-    pc.IPOD = ship.IPOD;
-    pc.Vs = FIRST(ship.Vs, n);
-    pc.PE = FIRST(r_.tables.PE_corrected, n);
-    pc.RV = FIRST(res.columns.RV, n);
+    const PowerChainInput pc =
+        POWER_CHAIN_INPUT(ship, *r_.trial, r_.trial_start->PEtrial, D, pre.ITR,
+                          FIRST(r_.tables.PE_corrected, n), FIRST(res.columns.RV, n));
+    D = pc.D;  // the diameter of the run: given, Ta/2, or found by the rpm-given search
     r_.power_chain = POWER_CHAIN_COMPUTE(pc, factors);
     const PowerChainRecord& p = *r_.power_chain;
     if (p.charComputed) {

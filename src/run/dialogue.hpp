@@ -33,24 +33,18 @@ class Dialogue {
 };
 
 // Answers from a script: no stream, no pause. A question the script has no
-// answer for gets none, and `missing` names it.
+// answer for gets none.
 class ScriptedDialogue : public Dialogue {
  public:
   explicit ScriptedDialogue(Answers answers) : a_(answers) {}
-  std::optional<float> etad() override { return give(a_.etad, "etad"); }
-  std::optional<float> blades() override { return give(a_.Z, "Z"); }
+  std::optional<float> etad() override { return a_.etad; }
+  std::optional<float> blades() override { return a_.Z; }
   std::optional<bool> change_ear() override { return a_.EAR.has_value(); }
-  std::optional<float> ear() override { return give(a_.EAR, "EAR"); }
+  std::optional<float> ear() override { return a_.EAR; }
   void pause(std::string_view) override {}
-  const char* missing() const { return missing_; }
 
  private:
-  std::optional<float> give(const std::optional<float>& v, const char* what) {
-    if (!v) missing_ = what;
-    return v;
-  }
   Answers a_;
-  const char* missing_ = nullptr;
 };
 
 }  // namespace vdk

@@ -59,11 +59,6 @@ struct RunResult {
   std::optional<Stop> stop;           // the stop that ended the run, if any
   std::vector<Warning> warnings;      // where a result may not be trusted
   int status() const { return stop ? stop->status : EXIT_RUN_END; }
-
-  // Per-speed columns as the propulsion steps use them: after the wave-
-  // resistance correction.
-  const SpeedColumn& PE() const { return tables.PE_corrected; }
-  const SpeedColumn& CR() const { return tables.CR_corrected; }
 };
 
 }  // namespace vdk

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/stop.hpp"
-#include "report/console.hpp"
 #include "propeller/trial.hpp"
 #include "propulsion/other_methods.hpp"
 #include "propulsion/propulsion_factors.hpp"
+#include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/dialogue_lines.hpp"
 #include "report/propeller_report.hpp"
@@ -73,53 +73,14 @@ struct TrialCase {
 
   TrialPropellerInput propeller_input(const TrialThrustRecord& thrust,
                                       const TrialBladesRecord& blades) const {
-    TrialPropellerInput in;
-    in.routine = routine();
-    in.set = series();
-    in.D = D_used;
-    in.N = ship.N;
-    in.PD = ship.PD;
-    in.RHO = ship.RHO;
-    in.GRAV = ship.GRAV;
-    in.Hsd = ship.Hsd;
-    in.Vtrial = ship.Vtrial;
-    in.RVtrial = RV[static_cast<std::size_t>(ITR - 1)];
-    in.NPROP = ship.NPROP;
-    in.w = first.w;
-    in.t = first.t;
-    in.etaR = first.etaR;
-    in.thrust = thrust;
-    in.blades = blades;
-    return in;
+    const HullFactors f{first.w, first.t, first.etaR, first.etaR_raw};
+    return TRIAL_PROPELLER_INPUT(ship, routine(), D_used, RV[static_cast<std::size_t>(ITR - 1)], f,
+                                 thrust, blades);
   }
 
   // The power chain after the trial propeller `tr` (PEtrial: stage 1's).
   PowerChainInput chain_input(const TrialPropellerRecord& tr, float PEtrial) const {
-    PowerChainInput pc;
-    pc.routine = routine();
-    pc.set = series();
-    pc.ow = tr.ow;
-    pc.sel = tr.sel;
-    if (routine() == PropellerRoutine::OptimumForD || routine() == PropellerRoutine::OptimumForN)
-      OPTIMUM_LINE(tr.routine, pc.JCAND, pc.PDCAND);
-    pc.PEtrial = PEtrial;
-    pc.w = tr.w;
-    pc.t = tr.t;
-    pc.etaR = tr.etaR;
-    pc.Z = tr.Z;
-    pc.EAR = tr.EAR;
-    pc.D = tr.routine.routine == PropellerRoutine::OptimumForN ? tr.routine.sel.D : D_used;
-    pc.etas = ship.etas;
-    pc.MCR = ship.MCR;
-    pc.RHO = ship.RHO;
-    pc.Vtrial = ship.Vtrial;
-    pc.ITR = ITR;
-    pc.NPROP = ship.NPROP;
-    pc.IPOD = ship.IPOD;
-    pc.Vs.assign(ship.Vs.data1(), ship.Vs.data1() + ship.NSPEED);
-    pc.PE = PE;
-    pc.RV = RV;
-    return pc;
+    return POWER_CHAIN_INPUT(ship, tr, PEtrial, D_used, ITR, PE, RV);
   }
 };
 
