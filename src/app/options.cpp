@@ -1,14 +1,14 @@
 // The command line, read with CLI11.
 #include <CLI/CLI.hpp>
+#include <string>
 
 #include "app/run_sequence.hpp"
+#include "core/version.hpp"
 #include "input/read_ship_data.hpp"
 
 namespace vdk {
 
 namespace {
-
-constexpr const char* kVersion = "vardelonteksa 1.0";
 
 // A number as the data file and the console take it ("0.65", ".65", "6.5E-1");
 // a decimal comma is refused.
@@ -57,7 +57,12 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
                "the previous pass (implies --etad auto)");
   app.add_flag("--no-warnings", no_warnings,
                "do not show the warnings where a result may not be trusted (standard error)");
-  app.set_version_flag("--version", kVersion);
+  std::string json, csv, plots, html;
+  app.add_option("--json", json, "also write the whole run as JSON to FILE")->type_name("FILE");
+  app.add_option("--csv", csv, "also write one CSV file per table into DIR")->type_name("DIR");
+  app.add_option("--plots", plots, "also draw the SVG figures into DIR")->type_name("DIR");
+  app.add_option("--html", html, "also write a one-page HTML summary to FILE")->type_name("FILE");
+  app.set_version_flag("--version", std::string(PROGRAM_NAME) + " " + PROGRAM_VERSION);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -78,6 +83,7 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
   }
   if (!data.empty()) o.data = data;
   o.batch = batch;
+  o.files = ResultFiles{json, csv, plots, html};
   o.warnings = !no_warnings;
   o.consistent = consistent;
   o.etad_auto = consistent || etad == "auto";

@@ -1,5 +1,7 @@
 #include "app/run_sequence.hpp"
 
+#include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "core/version.hpp"
 #include "format/format.hpp"
 #include "input/read_ship_data.hpp"
 #include "report/console.hpp"
@@ -79,7 +82,7 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
-                         std::ostream& out, std::ostream& err) {
+                         std::ostream& out, std::ostream& err, RunDocument& doc) {
   std::ofstream son(o.dir / kResultsFile, std::ios::binary | std::ios::trunc);
   if (!son) {
     out << " CIKTI DOSYASI YAZILAMIYOR: " << o.dir.string() << "\n";
@@ -133,11 +136,14 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
   if (o.warnings)
     for (const Warning& w : result.warnings)
       err << "vardelonteksa: warning " << WARNING_LINE(w) << '\n';
-  return result.status();
+  const int status = result.status();
+  if (o.files.any()) doc.result = std::move(result);
+  return status;
 }
 
 // One run in the folder of the options.
-int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err) {
+int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
+                  RunDocument& doc) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   const std::filesystem::path data_path = o.dir / o.data;
@@ -146,7 +152,11 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   std::ifstream data;
   if (std::filesystem::is_regular_file(data_path, ec)) data.open(data_path, std::ios::binary);
   if (!data.is_open()) {
-    out << " VERI DOSYASI ACILAMADI: " << data_name << " (" << data_path.string() << ")\n";
+    const std::string line =
+        " VERI DOSYASI ACILAMADI: " + data_name + " (" + data_path.string() + ")";
+    out << line << '\n';
+    doc.input_stop = Stop{EXIT_BAD_INPUT, false, "", "data file not found"};
+    doc.input_messages = {line};
     return EXIT_BAD_INPUT;
   }
 
@@ -172,11 +182,38 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   echo << read.echo;
   echo.close();
   WRITE_LINES(out, messages);
+  if (o.files.any()) {
+    doc.ship = read.ship;
+    doc.echo = read.echo;
+    doc.input_stop = input_stop;
+    doc.input_messages = messages;
+  }
   if (input_stop) {
     if (input_stop->pause && !o.batch) PAUSE(in, out, input_stop->prompt);
     return input_stop->status;
   }
-  return CALCULATE_AND_REPORT(o, read.ship, in, out, err);
+  return CALCULATE_AND_REPORT(o, read.ship, in, out, err, doc);
+}
+
+// The date of the run for the result files: SOURCE_DATE_EPOCH (seconds since
+// 1970, UTC) when set, so that files made again are the same, else today.
+std::string RUN_DATE() {
+  std::time_t t = std::time(nullptr);
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+    char* end = nullptr;
+    const long long v = std::strtoll(epoch, &end, 10);
+    if (end != epoch && *end == '\0') t = static_cast<std::time_t>(v);
+  }
+  std::tm tm{};
+  gmtime_r(&t, &tm);
+  char buf[16];
+  std::strftime(buf, sizeof buf, "%Y-%m-%d", &tm);
+  return buf;
+}
+
+// A result-file path of the options, relative paths taken in the run folder.
+std::filesystem::path IN_FOLDER(const ProgramOptions& o, const std::filesystem::path& p) {
+  return p.empty() || p.is_absolute() ? p : o.dir / p;
 }
 
 }  // namespace
@@ -187,7 +224,19 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
   // data: said on standard error, with a status of its own, and the run
   // still ends with its stop line.
   try {
-    const int status = RUN_IN_FOLDER(o, in, out, err);
+    RunDocument doc;
+    int status = RUN_IN_FOLDER(o, in, out, err, doc);
+    if (o.files.any()) {
+      doc.version = PROGRAM_VERSION;
+      doc.data_name = o.data.string();
+      doc.run_date = RUN_DATE();
+      doc.status = status;
+      const ResultFiles files{IN_FOLDER(o, o.files.json), IN_FOLDER(o, o.files.csv),
+                              IN_FOLDER(o, o.files.plots), IN_FOLDER(o, o.files.html)};
+      // A result file that cannot be written fails a run that otherwise ended
+      // normally; the report itself is complete.
+      if (!WRITE_RESULT_FILES(doc, files, err) && status == EXIT_RUN_END) status = EXIT_BAD_INPUT;
+    }
     WRITE_STOP_LINE(out);
     return status;
   } catch (const std::exception& e) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/result_files.hpp"
 #include "report/console_dialogue.hpp"
 
 namespace vdk {
@@ -25,6 +26,7 @@ struct ProgramOptions {
   bool consistent = false;  // first estimate from the propeller of the pass before
   bool any_answer = false;  // an answer option or --batch was given
   bool warnings = true;     // range warnings on standard error
+  ResultFiles files;        // result files asked for (relative paths: in the run folder)
   bool plain() const { return !any_answer && !etad_auto; }
 };
 

@@ -1,0 +1,22 @@
+// Plain text fields for files other programs load: the shortest decimal text
+// of a float and the fields and lines of a CSV file (RFC 4180).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vdk {
+
+// The shortest decimal text that reads back to the same float ("0.85",
+// "1.5e-05", "inf", "-inf", "nan").
+std::string SHORTEST_FLOAT(float v);
+
+// A CSV field: quoted when it holds a comma, a double quote, a line end or
+// leading or trailing blanks; a double quote inside is doubled.
+std::string CSV_FIELD(std::string_view text);
+
+// One CSV record of already formed fields, ended by CRLF as RFC 4180 asks.
+std::string CSV_LINE(const std::vector<std::string>& fields);
+
+}  // namespace vdk
