@@ -85,6 +85,18 @@ class DataReader {
     tokens_.clear();
     next_token_ = 0;
   }
+  // After the group's values: numbers still on its last value line were not
+  // read. Text after the numbers is the writer's note and is passed over.
+  void end_values() {
+    std::string extra;
+    for (std::size_t k = next_token_; k < tokens_.size(); ++k) {
+      if (!PARSE_LIST_REAL(tokens_[k])) break;
+      extra += (extra.empty() ? "" : " ") + tokens_[k];
+    }
+    if (!extra.empty())
+      result_.ship.read_remarks.push_back(
+          ReadRemark{ReadRemark::Kind::ExtraNumbers, line_no_, group_, extra});
+  }
   bool real(std::string_view field, float& value) {
     std::string tok;
     if (!token(field, tok)) return false;
@@ -141,6 +153,7 @@ class DataReader {
       if (!next_line(line)) return fail_eof(field);
       tokens_.clear();
       next_token_ = 0;
+      remark_commas(line);
       std::size_t i = 0;
       while (i < line.size()) {
         while (i < line.size() && is_sep(line[i])) ++i;
@@ -152,6 +165,21 @@ class DataReader {
     }
     tok = tokens_[next_token_++];
     return true;
+  }
+
+  // A comma with a digit on each side on a value line: a decimal comma,
+  // perhaps, that the list read takes as two values.
+  void remark_commas(const std::string& line) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t k = 1; k + 1 < line.size(); ++k) {
+      if (line[k] != ',' || !digit(line[k - 1]) || !digit(line[k + 1])) continue;
+      std::size_t a = k, b = k;
+      while (a > 0 && line[a - 1] != ' ' && line[a - 1] != '\t') --a;
+      while (b < line.size() && line[b] != ' ' && line[b] != '\t') ++b;
+      result_.ship.read_remarks.push_back(ReadRemark{ReadRemark::Kind::CommaBetweenDigits, line_no_,
+                                                     group_, printable(line.substr(a, b - a))});
+      return;  // one remark a line is enough
+    }
   }
 
   // The end of the file where `field` was due (a refused first line is already a stop).
@@ -277,6 +305,7 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
         if (!r.real(indexed(g.fields[1].symbol, i), s.Fcorr(i))) return false;
       break;
   }
+  r.end_values();
   if (!g.echo_heading.empty()) WRITE_FORMATTED(echo, "(A)", g.echo_heading);
   if (g.shape == GroupShape::Corrections) {
     for (int i = 1; i <= s.NCORR; ++i) WRITE_FORMATTED(echo, g.echo_format, i, s.Fcorr(i));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/arrays.hpp"
 
@@ -11,6 +12,18 @@ namespace vdk {
 constexpr int MAX_SPEEDS = 50;
 constexpr int NUM_APPENDAGES = 11;
 constexpr int MAX_CORR = 10;
+
+// A value line of the data file that was read, but perhaps not as its writer
+// meant: numbers left over after the group's values (a count smaller than
+// the list that follows it), or a comma between two digits ("10,5" reads as
+// the two values 10 and 5, not as a decimal comma).
+struct ReadRemark {
+  enum class Kind { ExtraNumbers, CommaBetweenDigits };
+  Kind kind = Kind::ExtraNumbers;
+  int line = 0;      // line of the data file, from 1
+  int group = 0;     // group of the data file
+  std::string text;  // the numbers left over, or the token holding the comma
+};
 
 struct ShipRecord {
   float RHO = 0, GRAV = 0;
@@ -37,7 +50,8 @@ struct ShipRecord {
   float Roughness = 0;
   int NCORR = 0;
   Arr1<float, MAX_CORR> Fcorr;
-  int NoDN = 0;  // 1: neither diameter nor rpm given (resistance-only run)
+  int NoDN = 0;                          // 1: neither diameter nor rpm given (resistance-only run)
+  std::vector<ReadRemark> read_remarks;  // lines read, but perhaps not as meant
 };
 
 // Fixed appendage names (blank-padded to 30) and default (1+k2) values.

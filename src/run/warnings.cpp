@@ -140,6 +140,29 @@ void LOADING(const RunResult& r, Collector& c) {
   }
 }
 
+// Value lines of the data file that read, but perhaps not as meant.
+void READ_REMARKS(const ShipRecord& s, Collector& c) {
+  for (const ReadRemark& m : s.read_remarks) {
+    const std::vector<std::pair<std::string, float>> v{{"line", static_cast<float>(m.line)},
+                                                       {"group", static_cast<float>(m.group)}};
+    const std::string where =
+        "data file line " + std::to_string(m.line) + " (group " + std::to_string(m.group) + ")";
+    if (m.kind == ReadRemark::Kind::ExtraNumbers)
+      c.add("W601",
+            where + ": numbers left over after the values the group reads: " + m.text +
+                " (not read; is a count smaller than its list?)",
+            v);
+  }
+  for (const ReadRemark& m : s.read_remarks) {
+    if (m.kind != ReadRemark::Kind::CommaBetweenDigits) continue;
+    c.add("W602",
+          "data file line " + std::to_string(m.line) + " (group " + std::to_string(m.group) +
+              "): '" + m.text +
+              "' is read as separate values at the comma: did you mean a decimal point?",
+          {{"line", static_cast<float>(m.line)}, {"group", static_cast<float>(m.group)}});
+  }
+}
+
 }  // namespace
 
 std::vector<Warning> RUN_WARNINGS(const RunResult& r) {
@@ -148,6 +171,7 @@ std::vector<Warning> RUN_WARNINGS(const RunResult& r) {
   SERIES_RANGE(r, c);
   SEARCH_EDGE(r, c);
   LOADING(r, c);
+  READ_REMARKS(r.ship, c);
   if (r.ship.NoDN == 0 && r.ship.SeaMargin >= 1.0f)
     c.add("W603",
           "sea margin " + NUM(r.ship.SeaMargin, 2) +
