@@ -20,8 +20,8 @@ constexpr double RIGHT_Y2 = 74;  // with one
 constexpr double TOP = 62;       // title and subtitle above the plot
 constexpr double BELOW = 52;     // x tick labels and the x axis title below the plot
 constexpr double LEGEND_ROW = 19;
-constexpr double FONT = 11;
-constexpr double TITLE_FONT = 15;
+constexpr double FONT = 12;
+constexpr double TITLE_FONT = 16;
 constexpr const char* GRID = "#D9D9D9";
 constexpr const char* INK = "#000000";
 
@@ -346,7 +346,14 @@ std::string SVG_CHART(const Chart& chart) {
   for (const VerticalLine& v : chart.verticals) rx.add(v.x);
 
   const double plot_l = LEFT, plot_r = WIDTH - (right ? RIGHT_Y2 : RIGHT);
-  const double plot_t = chart.subtitle.empty() ? TOP - 16 : TOP;
+  // The subtitle's lines, each below the one before.
+  std::vector<std::string> subtitle;
+  for (std::size_t a = 0; !chart.subtitle.empty() && a <= chart.subtitle.size();) {
+    const std::size_t e = std::min(chart.subtitle.find('\n', a), chart.subtitle.size());
+    subtitle.push_back(chart.subtitle.substr(a, e - a));
+    a = e + 1;
+  }
+  const double plot_t = TOP - 16 + 16 * static_cast<double>(subtitle.size());
   const double plot_b = plot_t + chart.plot_height;
   const Scale sx = MAKE_SCALE(rx, chart.x, 8, plot_l, plot_r);
   const Scale sy = MAKE_SCALE(ry, chart.y, 6, plot_b, plot_t);
@@ -416,9 +423,9 @@ std::string SVG_CHART(const Chart& chart) {
        "\" fill=\"#FFFFFF\"/>\n";
   s += "<text x=\"" + NUM(WIDTH / 2) + "\" y=\"22\" text-anchor=\"middle\" font-size=\"" +
        NUM(TITLE_FONT) + "\" font-weight=\"bold\">" + XML_ESCAPE(chart.title) + "</text>\n";
-  if (!chart.subtitle.empty())
-    s += "<text x=\"" + NUM(WIDTH / 2) + "\" y=\"40\" text-anchor=\"middle\">" +
-         XML_ESCAPE(chart.subtitle) + "</text>\n";
+  for (std::size_t k = 0; k < subtitle.size(); ++k)
+    s += "<text x=\"" + NUM(WIDTH / 2) + "\" y=\"" + NUM(40 + 16 * static_cast<double>(k)) +
+         "\" text-anchor=\"middle\">" + XML_ESCAPE(subtitle[k]) + "</text>\n";
 
   // Grid at the ticks of the x axis and the left axis.
   s += "<g stroke=\"" + std::string(GRID) + "\" stroke-width=\"0.7\">\n";
@@ -517,15 +524,73 @@ std::string SVG_CHART(const Chart& chart) {
     s += "<text x=\"" + NUM(lx) + "\" y=\"" + NUM(plot_t - 5) + "\">" + XML_ESCAPE(v.label) +
          "</text>\n";
   }
-  // Marked points with their labels.
+  // Marked points with their labels. Each label goes to the one of eight
+  // places around its marker that covers the fewest drawn points of the
+  // lines and no label placed before it, inside the plot when it can.
+  std::vector<ChartPoint> drawn;  // the lines sampled every few units
+  auto sample_line = [&](const std::vector<ChartPoint>& px_points) {
+    for (std::size_t k = 0; k + 1 < px_points.size(); ++k) {
+      const ChartPoint a = px_points[k], b = px_points[k + 1];
+      const double len = std::hypot(b.x - a.x, b.y - a.y);
+      const int n = std::max(1, static_cast<int>(len / 3));
+      for (int j = 0; j <= n; ++j) {
+        const double f = static_cast<double>(j) / n;
+        drawn.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)});
+      }
+    }
+  };
+  for (const LineSeries& l : chart.lines) {
+    std::vector<ChartPoint> px_points;
+    for (const ChartPoint& p : l.points) px_points.push_back({sx.at(p.x), Y(l.axis, p.y)});
+    sample_line(px_points);
+  }
+  if (chart.areas)
+    for (const std::vector<double>& top : tops) {
+      std::vector<ChartPoint> px_points;
+      for (std::size_t k = 0; k < top.size(); ++k)
+        px_points.push_back({sx.at(chart.areas->x[k]), sy.at(top[k])});
+      sample_line(px_points);
+    }
+  for (const VerticalLine& v : chart.verticals)
+    sample_line({{sx.at(v.x), plot_t}, {sx.at(v.x), plot_b}});
+  // A marker weighs as much as a stretch of line under it.
+  for (const PointMark& p : chart.points)
+    for (int k = 0; k < 20; ++k) drawn.push_back({sx.at(p.at.x), Y(p.axis, p.at.y)});
+  struct Box {
+    double x0, y0, x1, y1;
+  };
+  std::vector<Box> placed;
   for (const PointMark& p : chart.points) {
     const double px = sx.at(p.at.x), py = Y(p.axis, p.at.y);
     s += MARKER(p.marker, px, py, p.size, p.colour) + "\n";
     if (p.label.empty()) continue;
-    const bool end = px + p.size + 5 + TEXT_WIDTH(p.label, FONT) > plot_r - 2;
-    const double ly =
-        py - p.size - 4 < plot_t + FONT + 2 ? py + p.size + FONT + 3 : py - p.size - 4;
-    s += LABEL(p.label, end ? px - p.size - 5 : px + p.size + 5, ly, end);
+    const double w = TEXT_WIDTH(p.label, FONT) + 4, h = FONT + 3, gap = p.size + 4;
+    double best_cost = std::numeric_limits<double>::infinity();
+    Box best{};
+    // Right, left or centred on the marker; beside, above or below it.
+    static constexpr int PLACES[8][2] = {{1, 0},   {1, -1}, {1, 1},  {-1, 0},
+                                         {-1, -1}, {-1, 1}, {0, -1}, {0, 1}};
+    for (int place = 0; place < 8; ++place) {
+      const int col = PLACES[place][0], row = PLACES[place][1];
+      const double cx = col > 0 ? px + gap : col < 0 ? px - gap - w : px - w / 2;
+      const double cy = row < 0   ? py - gap - h + (col != 0 ? gap / 2 : 0)
+                        : row > 0 ? py + gap - (col != 0 ? gap / 2 : 0)
+                                  : py - h / 2;
+      const Box b{cx, cy, cx + w, cy + h};
+      double cost = 0;
+      for (const ChartPoint& d : drawn)
+        if (d.x >= b.x0 - 1 && d.x <= b.x1 + 1 && d.y >= b.y0 - 1 && d.y <= b.y1 + 1) cost += 1;
+      for (const Box& o : placed)
+        if (b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1) cost += 1000;
+      if (b.x0 < plot_l || b.x1 > plot_r || b.y0 < plot_t || b.y1 > plot_b) cost += 500;
+      cost += 0.01 * place;  // on a tie, the earlier place
+      if (cost < best_cost) {
+        best_cost = cost;
+        best = b;
+      }
+    }
+    placed.push_back(best);
+    s += LABEL(p.label, best.x0 + 2, best.y1 - 3, false);
   }
 
   // Legend.

@@ -94,7 +94,7 @@ struct AxisSpec {
 struct Chart {
   std::string id;  // prefix of the SVG ids (unique per chart on a page)
   std::string title;
-  std::string subtitle;  // second line, smaller
+  std::string subtitle;  // below the title, smaller; '\n' starts another line
   AxisSpec x, y;
   AxisSpec y2;  // the right axis, drawn when a series or mark uses it
   std::optional<StackedAreas> areas;

@@ -240,10 +240,9 @@ struct Maker {
       return;
     }
     const std::string series = ch.SERIES == 2 ? "Gawn" : "Wageningen B";
-    Chart c =
-        START("open_water", "Open-water diagram: " + series + ", Z = " + FIXED(ch.Z, 0) +
-                                ", EAR = " + FIXED(ch.EAR, 3) + ", P/D = " + FIXED(pc.sel.PD, 3) +
-                                ", D = " + FIXED(ch.D, 2) + " m");
+    Chart c = START("open_water", title);
+    c.subtitle = series + " series, Z = " + FIXED(ch.Z, 0) + ", EAR = " + FIXED(ch.EAR, 3) +
+                 ", P/D = " + FIXED(pc.sel.PD, 3) + ", D = " + FIXED(ch.D, 2) + " m\n" + c.subtitle;
     c.x.title = "Advance ratio J (-)";
     c.y.title =
         "Thrust KT, torque 10KQ, efficiency \xCE\xB7"
