@@ -40,6 +40,12 @@ float BURRILL_UPPER_LIMIT_TAUC(float Sigma) {
   return 0.0331f + 0.382f * Sigma - 0.1968f * (Sigma * Sigma) + 0.056f * (Sigma * Sigma * Sigma);
 }
 
+bool BURRILL_LINE_TAUC(BurrillLine line, float Sigma, float& Tauc) {
+  if (line == BurrillLine::Back25)
+    return TABLE_INTERPOLATION(8, SIGMA25, TAUC25, Sigma, Tauc, 8, 2);
+  return TABLE_INTERPOLATION(7, SIGMA50, TAUC50, Sigma, Tauc, 7, 2);
+}
+
 CavitationResult CAVITATION_CHECKS(const CavitationInput& in) {
   CavitationResult r;
   r.EAR = in.EAR;
@@ -64,13 +70,13 @@ CavitationResult CAVITATION_CHECKS(const CavitationInput& in) {
   if (r.inRange) {
     r.EARW = AREQ / AFAC;
     float Tauc25 = 0;
-    if (!TABLE_INTERPOLATION(8, SIGMA25, TAUC25, r.Sigma, Tauc25, 8, 2)) {
+    if (!BURRILL_LINE_TAUC(BurrillLine::Back25, r.Sigma, Tauc25)) {
       r.stop = SPLINE_CAPACITY_STOP();
       return r;
     }
     r.EARB25 = BURRILL_AREA(in.T, in.RHO, Tauc25, r.V07R2, AFAC);
     float Tauc50 = 0;
-    if (!TABLE_INTERPOLATION(7, SIGMA50, TAUC50, r.Sigma, Tauc50, 7, 2)) {
+    if (!BURRILL_LINE_TAUC(BurrillLine::Back50, r.Sigma, Tauc50)) {
       r.stop = SPLINE_CAPACITY_STOP();
       return r;
     }

@@ -21,6 +21,12 @@ bool SIGMA_IN_BURRILL_RANGE(float Sigma);
 // Thrust loading coefficient of the recommended upper limit.
 float BURRILL_UPPER_LIMIT_TAUC(float Sigma);
 
+// Burrill's back-cavitation lines as the checks read them: the thrust loading
+// coefficient of the 2.5 % or the 5 % line at the cavitation number Sigma.
+// Returns false, with Tauc untouched, when the line cannot be read.
+enum class BurrillLine { Back25, Back50 };
+[[nodiscard]] bool BURRILL_LINE_TAUC(BurrillLine line, float Sigma, float& Tauc);
+
 struct CavitationInput {
   float T = 0;     // thrust per propeller, kN
   float Va = 0;    // advance speed, knots
