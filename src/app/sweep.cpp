@@ -21,7 +21,7 @@ constexpr const char* kResultsFile = "VARDELONTEKSA.SON";
 constexpr const char* kEchoFile = "VARDELONTEKSA.CRL";
 
 // A short message for a stop: its reason, with the detail of the data file's
-// message where it names the refused value.
+// message where it names the refused value ("...: B = -1.0000 ...").
 std::string STOP_MESSAGE(const Stop& stop, const std::vector<std::string>& lines) {
   std::string detail;
   for (const std::string& line : lines) {
@@ -29,8 +29,8 @@ std::string STOP_MESSAGE(const Stop& stop, const std::vector<std::string>& lines
     if (first != std::string::npos) detail = line.substr(first);
   }
   const std::size_t colon = detail.find(": ");
-  if (colon != std::string::npos) detail = detail.substr(colon + 2);
-  return detail.empty() || stop.reason.empty() ? stop.reason + detail : stop.reason + ": " + detail;
+  if (colon == std::string::npos) return stop.reason;
+  return stop.reason + ": " + detail.substr(colon + 2);
 }
 
 // The row's values from the records the run reached.

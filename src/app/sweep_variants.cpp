@@ -131,6 +131,8 @@ std::string SWEEP_HEADER(std::string_view name) {
 
 bool CHECK_SWEEP_NAMES(const std::vector<std::string>& names, bool hold_cb, std::string& error) {
   std::vector<std::string> fields;
+  bool T = false;
+  for (const std::string& n : names) T = T || n == "T";
   for (const std::string& n : names) {
     if (!SWEEP_NAME_KNOWN(n)) {
       error = "no such value of the data file: " + n;
@@ -145,7 +147,7 @@ bool CHECK_SWEEP_NAMES(const std::vector<std::string>& names, bool hold_cb, std:
     for (const std::string& f : own) {
       for (const std::string& seen : fields)
         if (seen == f) {
-          error = n + " is varied twice" + (n == "T" || f != n ? " (T sets Tf and Ta)" : "");
+          error = f + " is varied twice" + (T ? " (T sets Tf and Ta)" : "");
           return false;
         }
       fields.push_back(f);
