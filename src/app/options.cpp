@@ -211,7 +211,7 @@ std::optional<SweepOptions> SWEEP_OPTIONS(const SharedWords& w, const SweepWords
     }
     o.variants = std::move(*t);
   }
-  if (!CHECK_SWEEP_NAMES(o.variants.names, o.hold_cb, error)) {
+  if (!CHECK_SWEEP_VARIANTS(o.variants, o.hold_cb, error)) {
     error = "sweep: " + error;
     return std::nullopt;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "format/text_fields.hpp"
 #include "input/ship_file_layout.hpp"
 
 namespace vdk {
@@ -129,7 +130,17 @@ std::string SWEEP_HEADER(std::string_view name) {
   return std::string(name);
 }
 
-bool CHECK_SWEEP_NAMES(const std::vector<std::string>& names, bool hold_cb, std::string& error) {
+bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& error) {
+  const std::vector<std::string>& names = t.names;
+  for (const ShipFileGroup& g : SHIP_FILE_GROUPS())
+    for (const ShipField& f : g.fields)
+      for (std::size_t k = 0; k < names.size(); ++k)
+        if (f.kind == FieldKind::Int && f.symbol == names[k])
+          for (const std::vector<float>& row : t.rows)
+            if (row[k] != std::trunc(row[k]) || std::fabs(row[k]) > 1e9f) {
+              error = names[k] + " takes whole numbers only: " + SHORTEST_FLOAT(row[k]);
+              return false;
+            }
   std::vector<std::string> fields;
   bool T = false;
   for (const std::string& n : names) T = T || n == "T";

@@ -36,9 +36,10 @@ bool SWEEP_NAME_KNOWN(std::string_view name);
 // The CSV header of a varied name, with its unit: "B_m", "V_m3", "Cm".
 std::string SWEEP_HEADER(std::string_view name);
 
-// The varied names together: none given twice (T counts as Tf and Ta), and
-// with `hold_cb` not V, which then follows the main dimensions.
-bool CHECK_SWEEP_NAMES(const std::vector<std::string>& names, bool hold_cb, std::string& error);
+// The variants together: no name given twice (T counts as Tf and Ta), with
+// `hold_cb` not V, which then follows the main dimensions, and whole numbers
+// for the integer fields (NPROP, SERIES, ...).
+bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& error);
 
 // NAME=FROM:TO:STEP (FROM, FROM+STEP, ... up to TO) or NAME=V1,V2,...
 // Numbers are written as in the data file. Nothing, with the reason in

@@ -115,6 +115,7 @@ TEST(Sweep, UsageErrorsBeforeAnyCalculation) {
                       {"--vary", "B=30,x"},
                       {"--vary", "T=9,10", "--vary", "Ta=9"},
                       {"--vary", "NSPEED=3"},
+                      {"--vary", "SERIES=1,1.5"},
                       {"--hold-cb", "--vary", "V=1,2"},
                       {"--vary", "B=30", "--variants", "v.csv"},
                       {},
