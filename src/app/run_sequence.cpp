@@ -202,8 +202,8 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
       Answers known;
       if (given.Z) known.Z = given.Z->value;
       if (given.EAR) known.EAR = given.EAR->value;
-      const EtadConvergence c = CONVERGE_ETAD(ship, asked, o.etad_start, o.consistent, known,
-                                              given.EAR.has_value() || given.keller);
+      EtadConvergence c = CONVERGE_ETAD(ship, asked, o.etad_start, o.consistent, known,
+                                        given.EAR.has_value() || given.keller);
       if (console) {
         std::ostream& out = console->out;
         for (std::size_t k = 0; k < c.passes.size(); ++k) {
@@ -225,6 +225,12 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
         given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
       if (!c.answers.EAR) given.keller = true;
       settings = c.settings;
+      // Without a report the last pass is the final run: the same answers,
+      // the same first estimate.
+      const Answers a = ANSWERS_OF(given);
+      if (!console && c.last && c.last->answers.etad == a.etad && c.last->answers.Z == a.Z &&
+          c.last->answers.EAR == a.EAR)
+        return std::move(*c.last);
     } else {
       given.etad = GivenAnswer{o.etad_start, EDIT_ANSWER(o.etad_start)};
     }
