@@ -79,6 +79,15 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
+// The answers of the final pass as a script gives them.
+Answers ANSWERS_OF(const OptionDialogue::Given& g) {
+  Answers a;
+  if (g.etad) a.etad = g.etad->value;
+  if (g.Z) a.Z = g.Z->value;
+  if (g.EAR) a.EAR = g.EAR->value;
+  return a;
+}
+
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
@@ -89,50 +98,8 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
     return EXIT_BAD_INPUT;
   }
   ProgramReport report(out, son, o.dir);
-  OptionDialogue::Given given = o.given;
-  RunSettings settings;
-  if (o.etad_auto) {
-    // The passes ask only what no option answers, and only once.
-    OptionDialogue::Given questions = given;
-    questions.etad.reset();
-    OptionDialogue ask(in, out, err, questions, o.batch);
-    const bool missing = o.batch && !given.Z;
-    if (!missing) {
-      Answers known;
-      if (given.Z) known.Z = given.Z->value;
-      if (given.EAR) known.EAR = given.EAR->value;
-      const EtadConvergence c = CONVERGE_ETAD(ship, ask, o.etad_start, o.consistent, known,
-                                              given.EAR.has_value() || given.keller);
-      for (std::size_t k = 0; k < c.passes.size(); ++k) {
-        const EtadPass& p = c.passes[k];
-        out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
-            << ", computed " << (p.computed ? EDIT_REAL(*p.computed, 5, 3) : std::string("-"))
-            << '\n';
-      }
-      if (o.consistent)
-        out << (c.converged ? " consistent: converged in " : " consistent: did not converge in ")
-            << c.passes.size() << " passes\n";
-      const float etad = *c.answers.etad;
-      std::string text = EDIT_REAL(etad, 5, 3);
-      given.etad = GivenAnswer{etad, text.substr(text.find_first_not_of(' '))};
-      if (c.answers.Z)
-        given.Z = GivenAnswer{*c.answers.Z, given.Z ? given.Z->text : EDIT_ANSWER(*c.answers.Z)};
-      if (c.answers.EAR && !given.EAR)
-        given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
-      if (!c.answers.EAR) given.keller = true;
-      settings = c.settings;
-    } else {
-      given.etad = GivenAnswer{o.etad_start, EDIT_ANSWER(o.etad_start)};
-    }
-  }
-  RunResult result;
-  if (o.plain()) {
-    ConsoleDialogue dialogue(in, out);
-    result = RUN_STEPS(ship, dialogue, &report, settings);
-  } else {
-    OptionDialogue dialogue(in, out, err, given, o.batch);
-    result = RUN_STEPS(ship, dialogue, &report, settings);
-  }
+  RunConsole console{in, out, err, &report};
+  RunResult result = CALCULATE_WITH_OPTIONS(ship, o, &console);
   if (o.warnings)
     for (const Warning& w : result.warnings)
       err << "vardelonteksa: warning " << WARNING_LINE(w) << '\n';
@@ -195,8 +162,13 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   return CALCULATE_AND_REPORT(o, read.ship, in, out, err, doc);
 }
 
-// The date of the run for the result files: SOURCE_DATE_EPOCH (seconds since
-// 1970, UTC) when set, so that files made again are the same, else today.
+// A result-file path of the options, relative paths taken in the run folder.
+std::filesystem::path IN_FOLDER(const ProgramOptions& o, const std::filesystem::path& p) {
+  return p.empty() || p.is_absolute() ? p : o.dir / p;
+}
+
+}  // namespace
+
 std::string RUN_DATE() {
   std::time_t t = std::time(nullptr);
   if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
@@ -211,12 +183,69 @@ std::string RUN_DATE() {
   return buf;
 }
 
-// A result-file path of the options, relative paths taken in the run folder.
-std::filesystem::path IN_FOLDER(const ProgramOptions& o, const std::filesystem::path& p) {
-  return p.empty() || p.is_absolute() ? p : o.dir / p;
+RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o,
+                                 RunConsole* console) {
+  // Without a console no question can be asked: as in a batch run.
+  const bool batch = o.batch || !console;
+  OptionDialogue::Given given = o.given;
+  RunSettings settings;
+  if (o.etad_auto) {
+    // The passes ask only what no option answers, and only once.
+    OptionDialogue::Given questions{std::nullopt, given.Z, given.EAR, given.keller};
+    std::optional<OptionDialogue> ask;
+    ScriptedDialogue script(Answers{std::nullopt, ANSWERS_OF(given).Z, ANSWERS_OF(given).EAR});
+    Dialogue& asked = console ? static_cast<Dialogue&>(ask.emplace(console->in, console->out,
+                                                                   console->err, questions, batch))
+                              : script;
+    const bool missing = batch && !given.Z;
+    if (!missing) {
+      Answers known;
+      if (given.Z) known.Z = given.Z->value;
+      if (given.EAR) known.EAR = given.EAR->value;
+      EtadConvergence c = CONVERGE_ETAD(ship, asked, o.etad_start, o.consistent, known,
+                                        given.EAR.has_value() || given.keller);
+      if (console) {
+        std::ostream& out = console->out;
+        for (std::size_t k = 0; k < c.passes.size(); ++k) {
+          const EtadPass& p = c.passes[k];
+          out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
+              << ", computed " << (p.computed ? EDIT_REAL(*p.computed, 5, 3) : std::string("-"))
+              << '\n';
+        }
+        if (o.consistent)
+          out << (c.converged ? " consistent: converged in " : " consistent: did not converge in ")
+              << c.passes.size() << " passes\n";
+      }
+      const float etad = *c.answers.etad;
+      std::string text = EDIT_REAL(etad, 5, 3);
+      given.etad = GivenAnswer{etad, text.substr(text.find_first_not_of(' '))};
+      if (c.answers.Z)
+        given.Z = GivenAnswer{*c.answers.Z, given.Z ? given.Z->text : EDIT_ANSWER(*c.answers.Z)};
+      if (c.answers.EAR && !given.EAR)
+        given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
+      if (!c.answers.EAR) given.keller = true;
+      settings = c.settings;
+      // Without a report the last pass is the final run: the same answers,
+      // the same first estimate.
+      const Answers a = ANSWERS_OF(given);
+      if (!console && c.last && c.last->answers.etad == a.etad && c.last->answers.Z == a.Z &&
+          c.last->answers.EAR == a.EAR)
+        return std::move(*c.last);
+    } else {
+      given.etad = GivenAnswer{o.etad_start, EDIT_ANSWER(o.etad_start)};
+    }
+  }
+  if (!console) {
+    ScriptedDialogue script(ANSWERS_OF(given));
+    return RUN_STEPS(ship, script, nullptr, settings);
+  }
+  if (o.plain()) {
+    ConsoleDialogue dialogue(console->in, console->out);
+    return RUN_STEPS(ship, dialogue, console->report, settings);
+  }
+  OptionDialogue dialogue(console->in, console->out, console->err, given, batch);
+  return RUN_STEPS(ship, dialogue, console->report, settings);
 }
-
-}  // namespace
 
 int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& out,
                      std::ostream& err) {

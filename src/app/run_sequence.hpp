@@ -11,6 +11,7 @@
 
 #include "app/result_files.hpp"
 #include "report/console_dialogue.hpp"
+#include "run/calculate.hpp"
 
 namespace vdk {
 
@@ -29,6 +30,29 @@ struct ProgramOptions {
   ResultFiles files;        // result files asked for (relative paths: in the run folder)
   bool plain() const { return !any_answer && !etad_auto; }
 };
+
+// The console of a run with options: the questions no option answers are
+// asked there (unless batch), the passes of etad auto are shown there, and
+// `report` is told after every step of the final pass.
+struct RunConsole {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  RunObserver* report = nullptr;
+};
+
+// One ship calculated as the options ask: with etad auto the passes first,
+// then the final pass with the answers they found. Without a console nothing
+// is read or written: a question no option answers gets no answer, as in a
+// batch run, and the run stops there. The run of the program and every
+// variant of a sweep go through here, so both give the same numbers.
+// Thread-safe without a console.
+RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& options,
+                                 RunConsole* console = nullptr);
+
+// The date of a run for its result files, YYYY-MM-DD: SOURCE_DATE_EPOCH
+// (seconds since 1970, UTC) when set, so that files made again are the same.
+std::string RUN_DATE();
 
 // Runs the program with `options`; returns the exit status.
 int RUN_WITH_OPTIONS(const ProgramOptions& options, std::istream& in, std::ostream& out,

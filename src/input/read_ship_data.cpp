@@ -205,16 +205,27 @@ class DataReader {
   std::size_t next_token_ = 0;
 };
 
+// The value that replaces the file's for the field `symbol`, if any.
+const FieldValue* REPLACED(std::span<const FieldValue> replaced, std::string_view symbol) {
+  for (const FieldValue& f : replaced)
+    if (f.symbol == symbol) return &f;
+  return nullptr;
+}
+
 // Reads one field into its scalar of the record and adds it to the echo items.
-bool read_field(DataReader& r, const ShipField& f, ShipRecord& s, std::vector<Item>& items) {
+bool read_field(DataReader& r, const ShipField& f, ShipRecord& s, std::vector<Item>& items,
+                std::span<const FieldValue> replaced) {
+  const FieldValue* given = REPLACED(replaced, f.symbol);
   if (f.kind == FieldKind::Int) {
     int v = 0;
     if (!r.integer(f.symbol, v)) return false;
+    if (given) v = static_cast<int>(given->value);
     s.*f.integer = v;
     items.emplace_back(v);
   } else {
     float v = 0;
     if (!r.real(f.symbol, v)) return false;
+    if (given) v = given->value;
     s.*f.real = v;
     items.emplace_back(v);
   }
@@ -255,7 +266,8 @@ bool apply_rule(const ShipFileGroup& g, ReadResult& result) {
 
 // One group of the file: its comment lines, its read, its echo and what follows
 // from it. False when the reading stops here.
-bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result) {
+bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result,
+                std::span<const FieldValue> replaced) {
   ShipRecord& s = result.ship;
   r.group(g.number);
   if (!r.comments(g.comment_lines)) return false;
@@ -267,10 +279,10 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
       break;
     case GroupShape::Values:
       for (const ShipField& f : g.fields)
-        if (!read_field(r, f, s, items)) return false;
+        if (!read_field(r, f, s, items, replaced)) return false;
       break;
     case GroupShape::SpeedList:
-      if (!read_field(r, g.fields[0], s, items)) return false;
+      if (!read_field(r, g.fields[0], s, items, {})) return false;
       if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
         return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
                       std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
@@ -291,13 +303,14 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
     case GroupShape::ShaftHeight: {
       float h = 0;
       if (!r.real(g.fields[0].symbol, h)) return false;
+      if (const FieldValue* given = REPLACED(replaced, g.fields[0].symbol)) h = given->value;
       items = {h};  // the echo shows the height as given
       if (std::fabs(h) < 0.01f) h = 0.32f * s.Ta;
       s.Hsd = s.Ta - h;
       break;
     }
     case GroupShape::Corrections:
-      if (!read_field(r, g.fields[0], s, items)) return false;
+      if (!read_field(r, g.fields[0], s, items, {})) return false;
       if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
         return r.fail("DUZELTME FAKTORU SAYISI " + std::string(g.fields[0].symbol) + " = " +
                       std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI");
@@ -385,12 +398,17 @@ std::optional<float> READ_CONSOLE_REAL(std::istream& in) {
 }
 
 ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name) {
+  return READ_SHIP_DATA(data, file_name, {});
+}
+
+ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name,
+                          std::span<const FieldValue> replaced) {
   ReadResult result;
   ASSIGN_APPENDAGE_NAMES(result.ship);
   std::ostringstream echo;
   DataReader r(data, echo, file_name, result);
   for (const ShipFileGroup& g : SHIP_FILE_GROUPS())
-    if (!read_group(r, g, echo, result)) break;
+    if (!read_group(r, g, echo, result, replaced)) break;
   result.echo = echo.str();
   return result;
 }

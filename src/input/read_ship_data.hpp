@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,21 @@ struct ReadResult {
 // naming `file_name`, the line, the group and the field; a trial speed outside
 // the speed range stops with EXIT_BAD_INPUT as well.
 ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name = "VARDELONTEKSA.TSK");
+
+// A value that takes the place of the one the file gives for the scalar field
+// `symbol` of the layout ("B", "Tf", "Hsd", "NPROP", ...). The file's own value
+// must still be readable; the record, the echo and the rules that follow the
+// group (the trial speed within the speeds, the propeller given, the shaft
+// immersion from Ta) are then those of a file that holds `value`. An integer
+// field takes the value's whole part.
+struct FieldValue {
+  std::string symbol;
+  float value = 0;
+};
+
+// Reads the data file as above with the values of `replaced` in place of the file's.
+ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name,
+                          std::span<const FieldValue> replaced);
 
 // The checks made after the whole file is read, before any calculation.
 struct ValidationResult {

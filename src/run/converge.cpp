@@ -70,7 +70,7 @@ EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float
   for (int pass = 1; pass <= max_passes; ++pass) {
     dialogue.assume(etad);
     c.answers.etad = etad;
-    const RunResult r = RUN_STEPS(ship, dialogue, nullptr, c.settings);
+    const RunResult& r = c.last.emplace(RUN_STEPS(ship, dialogue, nullptr, c.settings));
     EtadPass p;
     p.assumed = etad;
     p.status = r.status();

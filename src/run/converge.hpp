@@ -24,6 +24,9 @@ struct EtadConvergence {
   RunSettings settings;  // the first estimate of the final run
   std::vector<EtadPass> passes;
   bool converged = false;
+  // The last pass: it ran with `answers` and `settings`, so it is the final
+  // run of a caller that needs no report of it.
+  std::optional<RunResult> last;
 };
 
 // The computed efficiency as the report prints it (F5.3) and a user types it
