@@ -285,7 +285,12 @@ int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         status = EXIT_BAD_INPUT;
       }
     }
-    if (!o.plots.empty() && !WRITE_SWEEP_PLOTS(r, o.plots, err)) status = EXIT_BAD_INPUT;
+    if (!o.plots.empty() &&
+        !WRITE_SWEEP_PLOTS(r, o.plots,
+                           "Sweep of " + o.run.data.string() + ", " +
+                               std::to_string(r.rows.size()) + " variants, " + RUN_DATE(),
+                           err))
+      status = EXIT_BAD_INPUT;
     if (refused)
       err << "vardelonteksa sweep: " << refused << " of " << r.rows.size()
           << " variants did not reach the normal run end (status and message in their rows)\n";

@@ -64,7 +64,9 @@ std::string SWEEP_CSV(const SweepResult& r);
 // folders; returns the exit status. Standard input is never read.
 int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err);
 
-// The figures of a sweep, PB and eta0 against the first varied name, into `dir`.
-bool WRITE_SWEEP_PLOTS(const SweepResult& r, const std::filesystem::path& dir, std::ostream& err);
+// The figures of a sweep, PB and eta0 against the first varied name, into
+// `dir`; `subtitle` names the base data file and the date.
+bool WRITE_SWEEP_PLOTS(const SweepResult& r, const std::filesystem::path& dir,
+                       const std::string& subtitle, std::ostream& err);
 
 }  // namespace vdk
