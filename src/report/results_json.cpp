@@ -46,8 +46,10 @@ Json UNITS() {
       {"hB", "m"},
       {"AT", "m2"},
       {"iE", "deg"},
+      {"iE_estimate", "deg"},
       {"S", "m2"},
       {"S_Taylan", "m2"},
+      {"S_estimate", "m2"},
       {"S_app", "m2"},
       {"S_app_total", "m2"},
       {"S_model", "m2"},
@@ -90,7 +92,6 @@ Json UNITS() {
       {"RV", "kN"},
       {"RT", "kN"},
       {"RT_corrected", "kN"},
-      {"RV_trial", "kN"},
       {"Rm", "kgf"},
       {"PE", "kW"},
       {"PE_corrected", "kW"},
@@ -892,8 +893,12 @@ Json STOP_OF(const RunDocument& doc) {
   if (!s) return nullptr;
   const std::vector<std::string> lines =
       doc.result ? STOP_MESSAGE(*doc.result) : doc.input_messages;
+  // The message without the empty lines around it.
+  std::size_t first = 0, last = lines.size();
+  while (first < last && lines[first].empty()) ++first;
+  while (last > first && lines[last - 1].empty()) --last;
   Json m = Json::array();
-  for (const std::string& l : lines) m.push_back(l);
+  for (std::size_t k = first; k < last; ++k) m.push_back(lines[k]);
   return Json{{"status", s->status},
               {"reason", s->reason},
               {"while", doc.result ? "calculation" : "reading the data file"},
