@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "report/report_writer.hpp"
@@ -20,6 +22,18 @@ namespace {
 // which they are set.
 using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
                                   std::int64_t, std::uint64_t, float>;
+
+// An object from its keys and values in order. (The initializer-list
+// constructor of the library makes and destroys a two-element array for
+// every pair; this keeps the document cheap to build.)
+using KeyValue = std::pair<const char*, Json>;
+Json OBJ(std::initializer_list<KeyValue> kv) {
+  Json j = Json::object();
+  Json::object_t& o = j.get_ref<Json::object_t&>();
+  o.reserve(kv.size());
+  for (const KeyValue& p : kv) o.emplace(std::string(p.first), Json(p.second));
+  return j;
+}
 
 // The unit of every quantity key that has one; a key not listed is a pure
 // number (coefficient, ratio, count, text). One key has one unit wherever it
@@ -127,7 +141,7 @@ Json FLOATS(const std::vector<float>& v) {
 
 Json STOP(const std::optional<Stop>& s) {
   if (!s) return nullptr;
-  return Json{{"status", s->status}, {"reason", s->reason}};
+  return OBJ({{"status", s->status}, {"reason", s->reason}});
 }
 
 bool REACHED(const RunResult& r, RunStep s) {
@@ -163,17 +177,17 @@ Json INPUTS(const ShipRecord& s) {
   j["speed_count"] = s.NSPEED;
   Json vs = Json::array();
   for (int i = 1; i <= n; ++i) vs.push_back(s.Vs(i));
-  j["Vs"] = vs;
+  j["Vs"] = std::move(vs);
   j["V_trial"] = s.Vtrial;
   Json app = Json::array();
   for (int k = 1; k <= NUM_APPENDAGES; ++k) {
     std::string name = s.AppendageName(k);
     name.erase(name.find_last_not_of(' ') + 1);
     app.push_back(
-        Json{{"kind", k}, {"name", name}, {"S_app", s.Sapp(k)}, {"1+k2", s.OnePlusK2(k)}});
+        OBJ({{"kind", k}, {"name", name}, {"S_app", s.Sapp(k)}, {"1+k2", s.OnePlusK2(k)}}));
   }
-  j["appendages"] = app;
-  j["bow_thrusters"] = Json{{"count", s.NBT}, {"d_BT", s.DBT}};
+  j["appendages"] = std::move(app);
+  j["bow_thrusters"] = OBJ({{"count", s.NBT}, {"d_BT", s.DBT}});
   j["D"] = s.D;
   j["N"] = s.N;
   j["P/D"] = s.PD;
@@ -192,7 +206,7 @@ Json INPUTS(const ShipRecord& s) {
   j["roughness"] = s.Roughness;
   Json fc = Json::array();
   for (int i = 1; i <= std::clamp(s.NCORR, 0, MAX_CORR); ++i) fc.push_back(s.Fcorr(i));
-  j["wave_correction_factors"] = fc;
+  j["wave_correction_factors"] = std::move(fc);
   j["no_D_no_N"] = s.NoDN == 1;
   return j;
 }
@@ -200,8 +214,13 @@ Json INPUTS(const ShipRecord& s) {
 // --- values as used -------------------------------------------------------------
 
 Json HULL(const HullCoefficients& h) {
-  return Json{{"T_mean", h.Tmean},  {"CB", h.CB},       {"CP", h.CP},  {"CB_wl", h.CBlwl},
-              {"CWP_wl", h.CWPlwl}, {"CP_wl", h.CPlwl}, {"lcb", h.lcb}};
+  return OBJ({{"T_mean", h.Tmean},
+              {"CB", h.CB},
+              {"CP", h.CP},
+              {"CB_wl", h.CBlwl},
+              {"CWP_wl", h.CWPlwl},
+              {"CP_wl", h.CPlwl},
+              {"lcb", h.lcb}});
 }
 
 const char* ROUTINE_NAME(PropellerRoutine p) {
@@ -231,7 +250,7 @@ Json VALUES_USED(const RunResult& r) {
   j["propeller_case"] = res.summary.PropCase;
   Json listed = Json::array();
   for (int k : res.summary.listed_appendages) listed.push_back(k);
-  j["appendages_listed"] = listed;
+  j["appendages_listed"] = std::move(listed);
   j["hull"] = HULL(res.hull);
   j["1+k"] = res.OnePlusK;
   j["1+k_Grigson"] = res.OnePlusKGrigson;
@@ -240,20 +259,20 @@ Json VALUES_USED(const RunResult& r) {
   Json vc = Json::array();
   if (tables && r.tables.CorrFlag == 1)
     for (int i = 1; i <= std::clamp(r.ship.NCORR, 0, MAX_CORR); ++i) vc.push_back(r.tables.Vc(i));
-  j["Vc"] = vc;
+  j["Vc"] = std::move(vc);
   if (REACHED(r, RunStep::Prerequisites)) {
     const PropulsionPrerequisites& p = r.prerequisites;
-    j["propulsion"] = Json{{"too_few_speeds", p.too_few_speeds},
+    j["propulsion"] = OBJ({{"too_few_speeds", p.too_few_speeds},
                            {"resistance_only", p.resistance_only},
                            {"propeller_follows", p.goes_on},
                            {"sea_margin", p.SeaMargin},
                            {"D_start", p.D_used},
                            {"trial_speed_index", p.ITR},
                            {"CV_trial", p.CV},
-                           {"first_estimate", Json{{"w", p.first.w},
+                           {"first_estimate", OBJ({{"w", p.first.w},
                                                    {"t", p.first.t},
                                                    {"etaR", p.first.etaR},
-                                                   {"etaR_raw", p.first.etaR_raw}}}};
+                                                   {"etaR_raw", p.first.etaR_raw}})}});
   } else {
     j["propulsion"] = nullptr;
   }
@@ -261,7 +280,7 @@ Json VALUES_USED(const RunResult& r) {
   a["etad"] = F(r.answers.etad);
   a["Z"] = F(r.answers.Z);
   a["EAR"] = F(r.answers.EAR);
-  j["answers"] = a;
+  j["answers"] = std::move(a);
   return j;
 }
 
@@ -388,7 +407,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
     j["1+k"] = h.OnePlusK;
     j["1+k_Grigson"] = h.OnePlusKGrigson;
     const FrictionAppendageWind& f = b.friction;
-    j["friction"] = Json{{"Rn", f.Rn},
+    j["friction"] = OBJ({{"Rn", f.Rn},
                          {"CF", f.CF},
                          {"CV", f.CV},
                          {"RF", f.RF},
@@ -396,9 +415,9 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
                          {"wind", kWind[static_cast<int>(f.wind)]},
                          {"A_front_hull", f.AFRONT},
                          {"CAA", f.CAA},
-                         {"RAIR", f.RAIR}};
+                         {"RAIR", f.RAIR}});
     const WaveBulbTransom& w = b.wave;
-    Json wj = Json{{"CP_wl", w.CPlwl},
+    Json wj = OBJ({{"CP_wl", w.CPlwl},
                    {"iE_estimate", w.IE_est},
                    {"iE", w.IE_used},
                    {"C4", w.C4},
@@ -416,7 +435,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
                    {"m4", w.M4},
                    {"range", kRange[static_cast<int>(w.range)]},
                    {"RW", w.Rw},
-                   {"bulb_emerged", w.bulb_emerged}};
+                   {"bulb_emerged", w.bulb_emerged}});
     if (b.end == BlockEnd::Complete) {
       wj["bulb_breaking"] = w.bulb_breaking;
       wj["RB"] = w.Rbulb;
@@ -427,7 +446,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
     j["wave"] = wj;
     if (b.end == BlockEnd::Complete) {
       const CorrelationAndTotals& t = b.totals;
-      j["totals"] = Json{{"CA_Holtrop", t.CA_holtrop},
+      j["totals"] = OBJ({{"CA_Holtrop", t.CA_holtrop},
                          {"CA_given", F(t.CA_direct)},
                          {"CA_ITTC", F(t.CA_ittc)},
                          {"CA", t.CA},
@@ -436,7 +455,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
                          {"RT", t.RT},
                          {"CT", t.CT},
                          {"CR", t.CR},
-                         {"PE", t.PE}};
+                         {"PE", t.PE}});
     } else {
       j["totals"] = nullptr;
     }
@@ -458,28 +477,31 @@ Json FACTORS(const OtherMethodFactors& f) {
   j["T"] = f.T;
   j["Dp"] = f.Dp;
   j["Dep"] = f.Dep;
-  j["w_single"] = Json{{"Taylor", f.wTaylor1},         {"Troost", f.wTroost},
-                       {"Kruger", f.wKruger1},         {"Heckscher_cargo", f.wHeckCargo1},
-                       {"Caldwell", f.wCaldwell1},     {"Heckscher_trawler", f.wHeckTrawler},
-                       {"Schneekluth", f.wSchneekluth}};
+  j["w_single"] = OBJ({{"Taylor", f.wTaylor1},
+                       {"Troost", f.wTroost},
+                       {"Kruger", f.wKruger1},
+                       {"Heckscher_cargo", f.wHeckCargo1},
+                       {"Caldwell", f.wCaldwell1},
+                       {"Heckscher_trawler", f.wHeckTrawler},
+                       {"Schneekluth", f.wSchneekluth}});
   Json p = Json::array();
   for (const PapmehlRow& row : f.papmehl)
-    p.push_back(Json{{"Vs", row.Vs}, {"Fn", row.Fn}, {"w", row.w}});
-  j["w_Papmehl"] = p;
-  j["w_twin"] = Json{{"Taylor", f.wTaylor2},
+    p.push_back(OBJ({{"Vs", row.Vs}, {"Fn", row.Fn}, {"w", row.w}}));
+  j["w_Papmehl"] = std::move(p);
+  j["w_twin"] = OBJ({{"Taylor", f.wTaylor2},
                      {"Kruger", f.wKruger2},
                      {"Heckscher_cargo", f.wHeckCargo2},
-                     {"Caldwell", f.wCaldwell2}};
-  j["t_single"] = Json{{"Taylor", f.tTaylor1},
+                     {"Caldwell", f.wCaldwell2}});
+  j["t_single"] = OBJ({{"Taylor", f.tTaylor1},
                        {"Heckscher_cargo", f.tHeckCargo1},
                        {"Heckscher_trawler", f.tHeckTrawler},
                        {"Danckwardt", f.tDanckwardt1},
-                       {"SSPA_t/w", f.sspa1}};
-  j["t_twin"] = Json{{"Taylor", f.tTaylor2},
+                       {"SSPA_t/w", f.sspa1}});
+  j["t_twin"] = OBJ({{"Taylor", f.tTaylor2},
                      {"Heckscher_cargo", f.tHeckCargo2},
                      {"Danckwardt", f.tDanckwardt2},
                      {"SSPA_t/w", f.sspa2},
-                     {"Holtrop_1978", f.tHoltrop78}};
+                     {"Holtrop_1978", f.tHoltrop78}});
   j["etaR_Helm"] = f.etaRHelm;
   return j;
 }
@@ -489,16 +511,39 @@ Json OTHER_METHODS(const RunResult& r) {
   Json j;
   if (r.other_methods) {
     const AndersenGuldhammer& a = r.other_methods->ag;
-    j["Andersen_Guldhammer"] =
-        Json{{"B", a.B},       {"L", a.L},       {"T", a.T},      {"D0", a.D0},  {"Cb", F(a.Cb)},
-             {"B/L", F(a.BL)}, {"D/L", F(a.DL)}, {"a", F(a.a)},   {"b", F(a.b)}, {"c", F(a.c)},
-             {"w1", F(a.w1)},  {"w2", F(a.w2)},  {"w", a.w},      {"d", F(a.d)}, {"e", F(a.e)},
-             {"f", F(a.f)},    {"t1", F(a.t1)},  {"t2", F(a.t2)}, {"t", a.t}};
+    j["Andersen_Guldhammer"] = OBJ({{"B", a.B},
+                                    {"L", a.L},
+                                    {"T", a.T},
+                                    {"D0", a.D0},
+                                    {"Cb", F(a.Cb)},
+                                    {"B/L", F(a.BL)},
+                                    {"D/L", F(a.DL)},
+                                    {"a", F(a.a)},
+                                    {"b", F(a.b)},
+                                    {"c", F(a.c)},
+                                    {"w1", F(a.w1)},
+                                    {"w2", F(a.w2)},
+                                    {"w", a.w},
+                                    {"d", F(a.d)},
+                                    {"e", F(a.e)},
+                                    {"f", F(a.f)},
+                                    {"t1", F(a.t1)},
+                                    {"t2", F(a.t2)},
+                                    {"t", a.t}});
     const GuldhammerHarvald& g = r.other_methods->gh;
-    j["Guldhammer_Harvald"] =
-        Json{{"B", g.B},      {"L", g.L},      {"T", g.T},      {"T_aft", g.Taft}, {"Cb", F(g.Cb)},
-             {"w1", F(g.w1)}, {"w2", F(g.w2)}, {"w3", F(g.w3)}, {"w", g.w},        {"t1", F(g.t1)},
-             {"t2", F(g.t2)}, {"t3", F(g.t3)}, {"t", g.t}};
+    j["Guldhammer_Harvald"] = OBJ({{"B", g.B},
+                                   {"L", g.L},
+                                   {"T", g.T},
+                                   {"T_aft", g.Taft},
+                                   {"Cb", F(g.Cb)},
+                                   {"w1", F(g.w1)},
+                                   {"w2", F(g.w2)},
+                                   {"w3", F(g.w3)},
+                                   {"w", g.w},
+                                   {"t1", F(g.t1)},
+                                   {"t2", F(g.t2)},
+                                   {"t3", F(g.t3)},
+                                   {"t", g.t}});
     j["factors"] = FACTORS(r.other_methods->other);
   } else {
     j["Andersen_Guldhammer"] = nullptr;
@@ -507,11 +552,17 @@ Json OTHER_METHODS(const RunResult& r) {
   }
   if (r.other_summary) {
     const OtherMethodSummary& s = *r.other_summary;
-    j["summary"] = Json{{"L", s.L},          {"B", s.B},
-                        {"T", s.T},          {"Dep", s.Depl},
-                        {"Cm", s.Cm},        {"Cwp_given", s.Cwp_given},
-                        {"Cwp", s.Cwp_used}, {"Vs", FLOATS(s.Vs)},
-                        {"Dp", s.Dp},        {"factors", FACTORS(s.factors)}};
+    j["summary"] = OBJ({{"L", s.L},
+                        {"B", s.B},
+                        {"T", s.T},
+                        {"Dep", s.Depl},
+                        {"Cm", s.Cm},
+                        {"Cwp_given", s.Cwp_given},
+                        {"Cwp", s.Cwp_used},
+                        {"Vs", FLOATS(s.Vs)},
+                        {"Dp", s.Dp},
+                        {"factors", nullptr}});
+    j["summary"]["factors"] = FACTORS(s.factors);
   } else {
     j["summary"] = nullptr;
   }
@@ -521,8 +572,8 @@ Json OTHER_METHODS(const RunResult& r) {
 // --- model scale ----------------------------------------------------------------------
 
 Json WATER(const WaterProperties& w) {
-  if (w.stop) return Json{{"temperature", w.TW}, {"stop", STOP(w.stop)}};
-  return Json{{"temperature", w.TW}, {"p_v", w.PV}, {"nu", w.NU}, {"rho", w.RHOW}};
+  if (w.stop) return OBJ({{"temperature", w.TW}, {"stop", STOP(w.stop)}});
+  return OBJ({{"temperature", w.TW}, {"p_v", w.PV}, {"nu", w.NU}, {"rho", w.RHOW}});
 }
 
 Json MODEL_SCALE(const RunResult& r) {
@@ -535,15 +586,15 @@ Json MODEL_SCALE(const RunResult& r) {
   j["water"] = WATER(m.water);
   Json rows = Json::array();
   for (const ModelTableRow& row : m.rows)
-    rows.push_back(Json{{"Vm", row.Vm},
+    rows.push_back(OBJ({{"Vm", row.Vm},
                         {"Fn", row.Fn},
                         {"Rn", row.Rnm},
                         {"CF", row.Cfm},
                         {"CV", row.Cvm},
                         {"CR", row.CR},
                         {"CT", row.Ctm},
-                        {"Rm", row.Rm_kg}});
-  j["rows"] = rows;
+                        {"Rm", row.Rm_kg}}));
+  j["rows"] = std::move(rows);
   j["1+k"] = m.OnePlusK;
   j["1+k_Grigson"] = m.OnePlusKGrigson;
   j["1+k_BSRA"] = m.OnePlusKBSRA;
@@ -551,7 +602,7 @@ Json MODEL_SCALE(const RunResult& r) {
     const ModelResistanceFile& f = *m.model_file;
     Json speeds = Json::array();
     for (const ModelSpeedRow& s : f.speeds)
-      speeds.push_back(Json{{"Vs", s.Vs},
+      speeds.push_back(OBJ({{"Vs", s.Vs},
                             {"Vm", s.Vm},
                             {"Fn", s.Fn},
                             {"Rn", s.Rnm},
@@ -559,12 +610,12 @@ Json MODEL_SCALE(const RunResult& r) {
                             {"CV", s.Cvm},
                             {"CR", s.CR},
                             {"CT", s.Ctm},
-                            {"Rm", s.Rtm_kg}});
+                            {"Rm", s.Rtm_kg}}));
     Json meas = Json::array();
     for (const MeasurementRow& s : f.measurements)
       meas.push_back(
-          Json{{"Rm", s.Rtm_kg}, {"Vm", s.Vm}, {"Fn", s.Fn}, {"Vs", s.Vs}, {"CT", s.Ctm}});
-    j["model_file"] = Json{{"model_scale", f.ModelScale},
+          OBJ({{"Rm", s.Rtm_kg}, {"Vm", s.Vm}, {"Fn", s.Fn}, {"Vs", s.Vs}, {"CT", s.Ctm}}));
+    j["model_file"] = OBJ({{"model_scale", f.ModelScale},
                            {"1+k", f.K1},
                            {"Lwl", f.Lwl},
                            {"Lwl_model", f.Lwl_model},
@@ -572,9 +623,11 @@ Json MODEL_SCALE(const RunResult& r) {
                            {"S_model", f.S_model},
                            {"ship_water", WATER(f.ship_water)},
                            {"model_water", WATER(f.model_water)},
-                           {"speeds", speeds},
-                           {"measurements", meas},
-                           {"stop", STOP(f.stop)}};
+                           {"speeds", nullptr},
+                           {"measurements", nullptr},
+                           {"stop", STOP(f.stop)}});
+    j["model_file"]["speeds"] = std::move(speeds);
+    j["model_file"]["measurements"] = std::move(meas);
   } else {
     j["model_file"] = nullptr;
   }
@@ -585,14 +638,21 @@ Json MODEL_SCALE(const RunResult& r) {
 // --- trial propeller --------------------------------------------------------------------
 
 Json OPEN_WATER_POINT(const SelectedPropeller& s) {
-  return Json{{"J", s.J},    {"KT", s.KT}, {"KQ", s.KQ}, {"10KQ", s.KQ10}, {"eta0", s.ETA0},
-              {"P/D", s.PD}, {"N", s.N},   {"PD", s.Pd}, {"D", s.D}};
+  return OBJ({{"J", s.J},
+              {"KT", s.KT},
+              {"KQ", s.KQ},
+              {"10KQ", s.KQ10},
+              {"eta0", s.ETA0},
+              {"P/D", s.PD},
+              {"N", s.N},
+              {"PD", s.Pd},
+              {"D", s.D}});
 }
 
 Json CANDIDATES(const std::vector<CandidateRow>& rows) {
   Json a = Json::array();
   for (const CandidateRow& c : rows)
-    a.push_back(Json{{"i", c.i},
+    a.push_back(OBJ({{"i", c.i},
                      {"P/D", c.PD},
                      {"J", c.J},
                      {"KT", c.KT},
@@ -600,7 +660,7 @@ Json CANDIDATES(const std::vector<CandidateRow>& rows) {
                      {"10KQ", c.KQ10},
                      {"eta0", c.ETA0},
                      {"Bp", c.Bp},
-                     {"delta", c.delta}});
+                     {"delta", c.delta}}));
   return a;
 }
 
@@ -615,15 +675,20 @@ Json TRIAL_PROPELLER(const RunResult& r) {
   j["V_trial"] = r.ship.Vtrial;
   if (r.trial_thrust) {
     const TrialThrustRecord& t = *r.trial_thrust;
-    j["assumed"] =
-        Json{{"etad", t.etad_typed}, {"PD", t.Pd}, {"VA_kn", t.Va}, {"RT", t.Rt},
-             {"thrust", t.T},        {"w", t.w},   {"t", t.t},      {"propellers", t.NPROP}};
+    j["assumed"] = OBJ({{"etad", t.etad_typed},
+                        {"PD", t.Pd},
+                        {"VA_kn", t.Va},
+                        {"RT", t.Rt},
+                        {"thrust", t.T},
+                        {"w", t.w},
+                        {"t", t.t},
+                        {"propellers", t.NPROP}});
   } else {
     j["assumed"] = nullptr;
   }
   if (r.trial_blades) {
     const TrialBladesRecord& b = *r.trial_blades;
-    j["blades"] = Json{{"Z_typed", b.Z_typed}, {"Z", b.Z}, {"EAR_Keller", b.EARK}};
+    j["blades"] = OBJ({{"Z_typed", b.Z_typed}, {"Z", b.Z}, {"EAR_Keller", b.EARK}});
   } else {
     j["blades"] = nullptr;
   }
@@ -643,15 +708,16 @@ Json TRIAL_PROPELLER(const RunResult& r) {
       rt.routine == PropellerRoutine::OptimumForD || rt.routine == PropellerRoutine::OptimumForN;
   if (search) {
     q["search"] =
-        Json{{"loading", rt.routine == PropellerRoutine::OptimumForD ? "KT/J^2" : "KT/J^4"},
+        OBJ({{"loading", rt.routine == PropellerRoutine::OptimumForD ? "KT/J^2" : "KT/J^4"},
              {"target", rt.target},
-             {"candidates", CANDIDATES(rt.candidates)},
-             {"chosen", rt.IBEST}};
+             {"candidates", nullptr},
+             {"chosen", rt.IBEST}});
+    q["search"]["candidates"] = CANDIDATES(rt.candidates);
   } else {
     q["search"] = nullptr;
   }
   if (!rt.stop && rt.routine != PropellerRoutine::None) {
-    q["operating_point"] = Json{{"thrust", rt.T_shown},
+    q["operating_point"] = OBJ({{"thrust", rt.T_shown},
                                 {"VA", rt.Va},
                                 {"rho", rt.RHO},
                                 {"Z", rt.Z},
@@ -661,7 +727,7 @@ Json TRIAL_PROPELLER(const RunResult& r) {
                                 {"Bp", rt.Bp},
                                 {"delta", rt.delta},
                                 {"thrust_reached", rt.reached},
-                                {"propeller", OPEN_WATER_POINT(rt.sel)}};
+                                {"propeller", OPEN_WATER_POINT(rt.sel)}});
   } else {
     q["operating_point"] = nullptr;
   }
@@ -691,9 +757,15 @@ Json CAVITATION(const RunResult& r) {
   const CavitationResult& c = r.trial->cav;
   const CavitationInput& in = r.trial->cavIn;
   Json j;
-  j["input"] =
-      Json{{"thrust", in.T},    {"VA_kn", in.Va}, {"EAR", in.EAR}, {"rho", in.RHO}, {"g", in.GRAV},
-           {"h_shaft", in.Hsd}, {"D", in.D},      {"N", in.N},     {"P/D", in.PD}};
+  j["input"] = OBJ({{"thrust", in.T},
+                    {"VA_kn", in.Va},
+                    {"EAR", in.EAR},
+                    {"rho", in.RHO},
+                    {"g", in.GRAV},
+                    {"h_shaft", in.Hsd},
+                    {"D", in.D},
+                    {"N", in.N},
+                    {"P/D", in.PD}});
   j["EAR"] = c.EAR;
   j["V07R2"] = c.V07R2;
   j["sigma"] = c.Sigma;
@@ -714,7 +786,7 @@ constexpr float TIP_SPEED_LIMIT = 30.0f;  // m/s, the report's rough limit
 Json TIP_VORTEX(const RunResult& r) {
   if (!CAVITATION_WRITTEN(r) || r.trial->cav.stop) return nullptr;
   const float v = r.trial->cav.Vtip;
-  return Json{{"Vtip", v}, {"Vtip_limit", TIP_SPEED_LIMIT}, {"below_limit", v < TIP_SPEED_LIMIT}};
+  return OBJ({{"Vtip", v}, {"Vtip_limit", TIP_SPEED_LIMIT}, {"below_limit", v < TIP_SPEED_LIMIT}});
 }
 
 // --- power chain and the tables after it --------------------------------------------------
@@ -722,7 +794,7 @@ Json TIP_VORTEX(const RunResult& r) {
 Json POWER_CHAIN(const RunResult& r) {
   if (!r.power_chain || !REACHED(r, RunStep::PowerChain)) return nullptr;
   const PowerChainRecord& p = *r.power_chain;
-  return Json{{"PE_trial", p.PEtrial},
+  return OBJ({{"PE_trial", p.PEtrial},
               {"etaS", p.etas},
               {"MCR", p.MCR},
               {"etaH", p.ETAH},
@@ -738,7 +810,7 @@ Json POWER_CHAIN(const RunResult& r) {
               {"thrust", p.THR},
               {"etaR_raw_last", p.etaR_raw_last},
               {"characteristics_computed", p.charComputed},
-              {"stop", STOP(p.stop)}};
+              {"stop", STOP(p.stop)}});
 }
 
 Json SELECTED(const RunResult& r) {
@@ -746,21 +818,21 @@ Json SELECTED(const RunResult& r) {
   const PowerChainRecord& p = *r.power_chain;
   if (p.stop && !p.charComputed) return nullptr;
   const SelectedPropeller& s = p.sel;
-  return Json{
-      {"series", SERIES_NAME(r.ship.SERIES)},
-      {"controllable_pitch", IS_CP_PROPELLER(SeriesSettings{r.ship.SERIES, r.ship.CPPropeller})},
-      {"N", s.N},
-      {"Z", p.Z},
-      {"J", s.J},
-      {"KT", s.KT},
-      {"KQ", s.KQ},
-      {"10KQ", s.KQ10},
-      {"eta0", s.ETA0},
-      {"P/D", s.PD},
-      {"EAR", p.EAR},
-      {"D", p.D},
-      {"P", s.PD * p.D},
-      {"PD", s.Pd}};
+  return OBJ(
+      {{"series", SERIES_NAME(r.ship.SERIES)},
+       {"controllable_pitch", IS_CP_PROPELLER(SeriesSettings{r.ship.SERIES, r.ship.CPPropeller})},
+       {"N", s.N},
+       {"Z", p.Z},
+       {"J", s.J},
+       {"KT", s.KT},
+       {"KQ", s.KQ},
+       {"10KQ", s.KQ10},
+       {"eta0", s.ETA0},
+       {"P/D", s.PD},
+       {"EAR", p.EAR},
+       {"D", p.D},
+       {"P", s.PD * p.D},
+       {"PD", s.Pd}});
 }
 
 Json OPEN_WATER(const RunResult& r) {
@@ -768,28 +840,30 @@ Json OPEN_WATER(const RunResult& r) {
   const CharacteristicsRecord& c = r.power_chain->characteristics;
   Json rows = Json::array();
   for (const OpenWaterRow& row : c.openWater)
-    rows.push_back(Json{{"J", row.J},
+    rows.push_back(OBJ({{"J", row.J},
                         {"KT", row.KT},
                         {"KQ", row.KQ},
                         {"10KQ", 10.0f * row.KQ},
                         {"eta0", row.ETA0},
                         {"Bp", row.Bp},
-                        {"delta", row.delta}});
-  return Json{{"series", SERIES_NAME(c.SERIES)},
-              {"design", Json{{"J", c.JD},
-                              {"Z", c.Z},
-                              {"EAR", c.EAR},
-                              {"PD", c.PDEL},
-                              {"thrust", c.TH},
-                              {"N", c.N},
-                              {"V_design", c.VD},
-                              {"KT", c.KTD},
-                              {"KQ", c.KQD},
-                              {"D", c.D},
-                              {"w", c.WD},
-                              {"t", c.TD}}},
-              {"rows", rows},
-              {"design_speed_found", c.designSpeedFound}};
+                        {"delta", row.delta}}));
+  Json j = OBJ({{"series", SERIES_NAME(c.SERIES)},
+                {"design", OBJ({{"J", c.JD},
+                                {"Z", c.Z},
+                                {"EAR", c.EAR},
+                                {"PD", c.PDEL},
+                                {"thrust", c.TH},
+                                {"N", c.N},
+                                {"V_design", c.VD},
+                                {"KT", c.KTD},
+                                {"KQ", c.KQD},
+                                {"D", c.D},
+                                {"w", c.WD},
+                                {"t", c.TD}})},
+                {"rows", nullptr},
+                {"design_speed_found", c.designSpeedFound}});
+  j["rows"] = std::move(rows);
+  return j;
 }
 
 Json MINIMUM_SERVICE(const RunResult& r) {
@@ -798,7 +872,7 @@ Json MINIMUM_SERVICE(const RunResult& r) {
   if (!c.designSpeedFound) return nullptr;
   Json rows = Json::array();
   for (const ServiceRow& s : c.service)
-    rows.push_back(Json{{"Vs", s.VS},
+    rows.push_back(OBJ({{"Vs", s.VS},
                         {"PE", static_cast<std::int64_t>(s.PE)},
                         {"t", s.t},
                         {"w", s.w},
@@ -807,12 +881,14 @@ Json MINIMUM_SERVICE(const RunResult& r) {
                         {"eta0", s.ETA0},
                         {"etad", s.ETAD},
                         {"PB", static_cast<std::int64_t>(s.PB)},
-                        {"N", s.RPM}});
-  return Json{{"computable", c.serviceComputable},
-              {"etaS", c.ETATR},
-              {"pod", c.IPOD},
-              {"rows", rows},
-              {"stop", STOP(c.stop)}};
+                        {"N", s.RPM}}));
+  Json j = OBJ({{"computable", c.serviceComputable},
+                {"etaS", c.ETATR},
+                {"pod", c.IPOD},
+                {"rows", nullptr},
+                {"stop", STOP(c.stop)}});
+  j["rows"] = std::move(rows);
+  return j;
 }
 
 Json WARNINGS(const RunResult* r) {
@@ -821,7 +897,7 @@ Json WARNINGS(const RunResult* r) {
   for (const Warning& w : r->warnings) {
     Json values = Json::object();
     for (const auto& [symbol, v] : w.values) values[symbol] = v;
-    a.push_back(Json{{"code", w.code}, {"text", w.text}, {"values", values}});
+    a.push_back(OBJ({{"code", w.code}, {"text", w.text}, {"values", values}}));
   }
   return a;
 }
@@ -899,20 +975,20 @@ Json STOP_OF(const RunDocument& doc) {
   while (last > first && lines[last - 1].empty()) --last;
   Json m = Json::array();
   for (std::size_t k = first; k < last; ++k) m.push_back(lines[k]);
-  return Json{{"status", s->status},
+  return OBJ({{"status", s->status},
               {"reason", s->reason},
               {"while", doc.result ? "calculation" : "reading the data file"},
-              {"message", m}};
+              {"message", m}});
 }
 
 }  // namespace
 
 std::string RESULTS_JSON(const RunDocument& doc) {
   Json j;
-  j["program"] = Json{{"name", "VARDELONTEKSA"},
+  j["program"] = OBJ({{"name", "VARDELONTEKSA"},
                       {"version", doc.version},
                       {"data_file", doc.data_name},
-                      {"run_date", doc.run_date}};
+                      {"run_date", doc.run_date}});
   j["status"] = doc.status;
   j["units"] = UNITS();
   // A data file that could not be opened has no inputs.
