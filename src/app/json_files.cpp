@@ -1,9 +1,14 @@
+#include <string>
+
 #include "app/result_files.hpp"
+#include "report/results_json.hpp"
 
 namespace vdk {
 
-bool WRITE_JSON_FILE(const RunDocument&, const std::filesystem::path& file, std::ostream& err) {
-  err << "vardelonteksa: cannot write " << file.string() << ": not built yet\n";
+bool WRITE_JSON_FILE(const RunDocument& doc, const std::filesystem::path& file, std::ostream& err) {
+  std::string error;
+  if (WRITE_FILE_ATOMICALLY(file, RESULTS_JSON(doc), error)) return true;
+  err << "vardelonteksa: cannot write the JSON file " << file.string() << ": " << error << '\n';
   return false;
 }
 
