@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 const std::vector<std::pair<std::string, std::string>> kOutputs = {
     {"--json", "run.json"},
     {"--csv", "csv"},
+    {"--plots", "plots"},
+    {"--html", "run.html"},
 };
 
 std::string read_text(const fs::path& p) {
