@@ -1,19 +1,16 @@
 #include <system_error>
 
 #include "app/result_files.hpp"
-#include "report/run_figures.hpp"
 
 namespace vdk {
 
-bool WRITE_PLOT_FILES(const RunDocument& doc, const std::filesystem::path& dir, std::ostream& err) {
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
-  if (ec || !std::filesystem::is_directory(dir)) {
-    err << "vardelonteksa: cannot write " << dir.string() << ": cannot create the folder"
-        << (ec ? ": " + ec.message() : std::string()) << '\n';
+bool WRITE_PLOT_FILES(const RunFigures& figures, const std::filesystem::path& dir,
+                      std::ostream& err) {
+  std::string folder_error;
+  if (!MAKE_OUTPUT_FOLDER(dir, folder_error)) {
+    err << "vardelonteksa: " << folder_error << '\n';
     return false;
   }
-  const RunFigures figures = RUN_FIGURES(doc);
   bool ok = true;
   for (const Figure& f : figures.drawn) {
     const std::filesystem::path path = dir / f.file;
@@ -30,6 +27,7 @@ bool WRITE_PLOT_FILES(const RunDocument& doc, const std::filesystem::path& dir, 
   // beside the new ones, as if it belonged to them.
   for (const LeftOutFigure& f : figures.left_out) {
     const std::filesystem::path path = dir / f.file;
+    std::error_code ec;
     const bool removed = std::filesystem::remove(path, ec);
     err << "vardelonteksa: left out " << path.lexically_normal().string() << ": " << f.reason
         << (removed ? " (the earlier file removed)" : "") << '\n';

@@ -41,12 +41,25 @@ bool WRITE_FILE_ATOMICALLY(const std::filesystem::path& path, std::string_view c
   return true;
 }
 
+bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (!ec && std::filesystem::is_directory(dir, ec)) return true;
+  error = "cannot make the folder " + dir.string() + (ec ? ": " + ec.message() : std::string());
+  return false;
+}
+
 bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::ostream& err) {
   bool ok = true;
   if (!files.json.empty()) ok = WRITE_JSON_FILE(doc, files.json, err) && ok;
-  if (!files.csv.empty()) ok = WRITE_CSV_FILES(doc, files.csv, err) && ok;
-  if (!files.plots.empty()) ok = WRITE_PLOT_FILES(doc, files.plots, err) && ok;
-  if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, files.html, err) && ok;
+  const bool tables_used = !files.csv.empty() || !files.html.empty();
+  const bool figures_used = !files.plots.empty() || !files.html.empty();
+  const std::vector<ResultTable> tables =
+      tables_used ? RESULT_TABLES(doc) : std::vector<ResultTable>{};
+  const RunFigures figures = figures_used ? RUN_FIGURES(doc) : RunFigures{};
+  if (!files.csv.empty()) ok = WRITE_CSV_FILES(tables, files.csv, err) && ok;
+  if (!files.plots.empty()) ok = WRITE_PLOT_FILES(figures, files.plots, err) && ok;
+  if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, figures, tables, files.html, err) && ok;
   return ok;
 }
 

@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "report/result_tables.hpp"
 #include "report/run_document.hpp"
+#include "report/run_figures.hpp"
 
 namespace vdk {
 
@@ -28,14 +30,23 @@ struct ResultFiles {
 bool WRITE_FILE_ATOMICALLY(const std::filesystem::path& path, std::string_view content,
                            std::string& error);
 
-// Writes every asked file of `doc`. A file that cannot be written is named
+// Makes the output folder `dir` when it is missing; false with the reason in
+// `error` when it cannot be made or is not a folder.
+bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error);
+
+// Writes every asked file of `doc`; the figures and tables are made once for
+// all the files that show them. A file that cannot be written is named
 // on `err`; returns false when any could not.
 bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::ostream& err);
 
 // One kind of result file each (in their own source files).
 bool WRITE_JSON_FILE(const RunDocument& doc, const std::filesystem::path& file, std::ostream& err);
-bool WRITE_CSV_FILES(const RunDocument& doc, const std::filesystem::path& dir, std::ostream& err);
-bool WRITE_PLOT_FILES(const RunDocument& doc, const std::filesystem::path& dir, std::ostream& err);
-bool WRITE_HTML_FILE(const RunDocument& doc, const std::filesystem::path& file, std::ostream& err);
+bool WRITE_CSV_FILES(const std::vector<ResultTable>& tables, const std::filesystem::path& dir,
+                     std::ostream& err);
+bool WRITE_PLOT_FILES(const RunFigures& figures, const std::filesystem::path& dir,
+                      std::ostream& err);
+bool WRITE_HTML_FILE(const RunDocument& doc, const RunFigures& figures,
+                     const std::vector<ResultTable>& tables, const std::filesystem::path& file,
+                     std::ostream& err);
 
 }  // namespace vdk

@@ -160,10 +160,6 @@ SweepResult RUN_SWEEP(const SweepOptions& o, const std::string& base, std::ostre
   std::istringstream data(base);
   const ShipRecord base_ship = READ_SHIP_DATA(data, o.run.data.string()).ship;
   const std::string date = RUN_DATE();
-  if (!o.keep.empty()) {
-    std::error_code ec;
-    std::filesystem::create_directories(o.keep, ec);
-  }
 
   // Workers take the next variant from a shared counter; each row goes to
   // its variant's place, so the order does not depend on the threads.

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <map>
 #include <optional>
-#include <system_error>
 
 #include "app/result_files.hpp"
 #include "app/sweep.hpp"
@@ -76,10 +75,9 @@ Chart SWEEP_CHART(const SweepResult& r, const std::string& id, const std::string
 bool WRITE_SWEEP_PLOTS(const SweepResult& r, const std::filesystem::path& dir,
                        const std::string& subtitle, std::ostream& err) {
   if (r.names.empty() || r.rows.empty()) return true;
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
-  if (ec || !std::filesystem::is_directory(dir)) {
-    err << "vardelonteksa sweep: cannot write " << dir.string() << ": cannot create the folder\n";
+  std::string folder_error;
+  if (!MAKE_OUTPUT_FOLDER(dir, folder_error)) {
+    err << "vardelonteksa sweep: " << folder_error << '\n';
     return false;
   }
   struct Figure {

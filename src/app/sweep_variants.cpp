@@ -167,19 +167,19 @@ bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& erro
   return true;
 }
 
-std::optional<SweepVariable> PARSE_VARY(std::string_view spec, std::string& error) {
-  const std::size_t eq = spec.find('=');
+std::optional<SweepVariable> PARSE_VARY(std::string_view option, std::string& error) {
+  const std::size_t eq = option.find('=');
   if (eq == std::string_view::npos) {
-    error = "not NAME=FROM:TO:STEP or NAME=V1,V2,...: " + std::string(spec);
+    error = "not NAME=FROM:TO:STEP or NAME=V1,V2,...: " + std::string(option);
     return std::nullopt;
   }
   SweepVariable v;
-  v.name = std::string(spec.substr(0, eq));
+  v.name = std::string(option.substr(0, eq));
   if (!SWEEP_NAME_KNOWN(v.name)) {
     error = "no such value of the data file: " + v.name;
     return std::nullopt;
   }
-  const std::string_view rest = spec.substr(eq + 1);
+  const std::string_view rest = option.substr(eq + 1);
   const std::vector<std::string_view> range = SPLIT(rest, ':');
   if (range.size() == 3) {
     const std::optional<double> from = NUMBER(range[0]), to = NUMBER(range[1]),

@@ -44,7 +44,7 @@ bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& erro
 // NAME=FROM:TO:STEP (FROM, FROM+STEP, ... up to TO) or NAME=V1,V2,...
 // Numbers are written as in the data file. Nothing, with the reason in
 // `error`, for an unknown name or a bad range.
-std::optional<SweepVariable> PARSE_VARY(std::string_view spec, std::string& error);
+std::optional<SweepVariable> PARSE_VARY(std::string_view option, std::string& error);
 
 // Every combination of the variables; the first one changes slowest, as in
 // loops nested in the order the options are given. Nothing, with the reason

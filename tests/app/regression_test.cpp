@@ -14,10 +14,6 @@
 #include "app/run_sequence.hpp"
 #include "support/test_support.hpp"
 
-#ifndef VDK_SOURCE_DIR
-#error "VDK_SOURCE_DIR must name the source tree"
-#endif
-
 namespace vdk {
 namespace {
 
@@ -25,22 +21,7 @@ namespace fs = std::filesystem;
 using test::read_file;
 using test::TempDir;
 
-const fs::path& regression_root() {
-  static const fs::path root = fs::path(VDK_SOURCE_DIR) / "tests" / "regression";
-  return root;
-}
-
-// Every folder under tests/regression that holds a ship data file.
-std::vector<std::string> case_names() {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(regression_root(), ec)) {
-    if (entry.is_directory() && fs::exists(entry.path() / "VARDELONTEKSA.TSK"))
-      names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using test::regression_root;
 
 // Files of the approved folder that are not files the run writes.
 bool is_run_record(const std::string& name) {
@@ -124,13 +105,13 @@ TEST_P(Regression, WritesTheApprovedFilesAndConsole) {
       << "the run changed its data file";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Regression, ::testing::ValuesIn(case_names()),
+INSTANTIATE_TEST_SUITE_P(Cases, Regression, ::testing::ValuesIn(test::regression_cases()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                            return info.param;
                          });
 
 TEST(RegressionSuite, HasItsCasesEachWithAnswersAndApprovedCopies) {
-  const std::vector<std::string> names = case_names();
+  const std::vector<std::string> names = test::regression_cases();
   EXPECT_GE(names.size(), 10u) << "cases found under " << regression_root();
   for (const auto& name : names) {
     const fs::path d = regression_root() / name;

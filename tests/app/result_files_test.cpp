@@ -17,10 +17,6 @@
 #include "report/results_json.hpp"
 #include "support/test_support.hpp"
 
-#ifndef VDK_SOURCE_DIR
-#error "VDK_SOURCE_DIR must name the source tree"
-#endif
-
 namespace vdk {
 namespace {
 
@@ -28,8 +24,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using test::read_file;
 using test::TempDir;
-
-const fs::path kRoot = fs::path(VDK_SOURCE_DIR);
 
 // A small JSON Schema validator: type, enum, required, properties,
 // additionalProperties, items and $ref into $defs, as the schema uses them.
@@ -212,32 +206,21 @@ std::size_t rows_expected(const std::string& name, const json& j) {
   return 0;  // other_methods: one row per method and speed
 }
 
-std::vector<std::string> case_names() {
-  std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(kRoot / "tests" / "regression"))
-    if (fs::exists(e.path() / "VARDELONTEKSA.TSK")) names.push_back(e.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class ResultFilesOf : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ResultFilesOf, RegressionFolder) {
-  const fs::path case_dir = kRoot / "tests" / "regression" / GetParam();
+  const fs::path case_dir = test::regression_root() / GetParam();
   TempDir dir;
-  fs::copy_file(case_dir / "VARDELONTEKSA.TSK", dir.path / "VARDELONTEKSA.TSK");
-  std::istringstream in(read_file(case_dir / "answers.txt"));
-  std::ostringstream out, err;
-  const int status = RUN_PROGRAM(
-      {"-C", dir.path.string(), "--no-warnings", "--json", "run.json", "--csv", "tables"}, in, out,
-      err);
+  const test::CaseOutcome run =
+      test::run_case(dir, GetParam(), {"--no-warnings", "--json", "run.json", "--csv", "tables"});
+  const int status = run.status;
   // The result files change nothing of the report.
   EXPECT_EQ(std::to_string(status) + "\n", read_file(case_dir / "approved" / "status.txt"));
   EXPECT_EQ(read_file(dir.path / "VARDELONTEKSA.SON"),
             read_file(case_dir / "approved" / "VARDELONTEKSA.SON"));
-  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(run.err, "");
 
-  const json schema = json::parse(read_file(kRoot / "docs" / "results.schema.json"));
+  const json schema = json::parse(read_file(test::source_dir() / "docs" / "results.schema.json"));
   const json j = json::parse(read_file(dir.path / "run.json"));
   std::vector<std::string> errors;
   validate(j, schema, schema, "", errors);
@@ -265,7 +248,7 @@ TEST_P(ResultFilesOf, RegressionFolder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ResultFilesOf, ::testing::ValuesIn(case_names()),
+INSTANTIATE_TEST_SUITE_P(Cases, ResultFilesOf, ::testing::ValuesIn(test::regression_cases()),
                          [](const auto& info) { return info.param; });
 
 TEST(ResultFiles, ShortestFloatsNullForInfinityAndAFileThatCannotBeWrittenIsNamed) {

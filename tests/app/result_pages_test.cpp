@@ -15,10 +15,6 @@
 #include "report/results_html.hpp"
 #include "support/test_support.hpp"
 
-#ifndef VDK_SOURCE_DIR
-#error "VDK_SOURCE_DIR must name the source tree"
-#endif
-
 namespace vdk {
 namespace {
 
@@ -99,15 +95,11 @@ struct CaseRun {
 
 // Runs a regression case in `dir` with its answers and both options.
 CaseRun run_case(const TempDir& dir, const std::string& name) {
-  const fs::path src = fs::path(VDK_SOURCE_DIR) / "tests" / "regression" / name;
-  fs::copy_file(src / "VARDELONTEKSA.TSK", dir.path / "VARDELONTEKSA.TSK",
-                fs::copy_options::overwrite_existing);
-  std::istringstream in(read_file(src / "answers.txt"));
-  std::ostringstream out, err;
+  const test::CaseOutcome run =
+      test::run_case(dir, name, {"--plots", "plots", "--html", "page.html"});
   CaseRun r;
-  r.status = RUN_PROGRAM({"-C", dir.path.string(), "--plots", "plots", "--html", "page.html"}, in,
-                         out, err);
-  r.err = err.str();
+  r.status = run.status;
+  r.err = run.err;
   if (fs::is_directory(dir.path / "plots"))
     for (const auto& e : fs::directory_iterator(dir.path / "plots"))
       r.svgs.insert(e.path().filename().string());

@@ -24,10 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::read_file;
 
-fs::path regression_root() {
-  const char* src = std::getenv("VDK_SOURCE_DIR");
-  return fs::path(src ? src : ".") / "tests" / "regression";
-}
+using test::regression_root;
 
 struct Case {
   std::string name;

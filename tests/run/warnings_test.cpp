@@ -19,10 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path source_dir() {
-  const char* src = std::getenv("VDK_SOURCE_DIR");
-  return fs::path(src ? src : ".");
-}
+using test::source_dir;
 
 // The codes of a run of the data file `text` with `answers`; the efficiency
 // is the one the run itself finds, so the run reaches its end.
@@ -47,7 +44,7 @@ std::string file_of(const test::ShipFile& f) {
 }
 
 std::string folder(const std::string& name) {
-  return test::read_file(source_dir() / "tests" / "regression" / name / "VARDELONTEKSA.TSK");
+  return test::read_file(test::regression_root() / name / "VARDELONTEKSA.TSK");
 }
 
 // The data file with the value line of the group whose comment starts with

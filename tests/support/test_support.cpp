@@ -1,5 +1,6 @@
 #include "support/test_support.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <fstream>
@@ -13,6 +14,24 @@
 namespace vdk::test {
 
 namespace fs = std::filesystem;
+
+fs::path source_dir() {
+  return fs::path(VDK_SOURCE_DIR);
+}
+
+fs::path regression_root() {
+  return source_dir() / "tests" / "regression";
+}
+
+std::vector<std::string> regression_cases() {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(regression_root(), ec))
+    if (entry.is_directory() && fs::exists(entry.path() / "VARDELONTEKSA.TSK"))
+      names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 TempDir::TempDir() {
   static std::atomic<int> counter{0};

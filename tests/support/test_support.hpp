@@ -22,6 +22,12 @@ struct TempDir {
 };
 
 std::string read_file(const std::filesystem::path& p);
+
+// The source tree, its regression folders and
+// the names of the folders that hold a ship data file, sorted.
+std::filesystem::path source_dir();
+std::filesystem::path regression_root();
+std::vector<std::string> regression_cases();
 void write_file(const std::filesystem::path& p, std::string_view text);
 std::vector<std::string> split_lines(const std::string& text);
 
@@ -50,5 +56,14 @@ struct RunOutcome {
 // Writes `data_text` as VARDELONTEKSA.TSK into `dir`, runs the program there
 // with `answers` as console input and collects what it wrote.
 RunOutcome run_in(const TempDir& dir, std::string_view data_text, std::string_view answers = "");
+
+// A regression case run through the command line in `dir`: its data file
+// and its answers, with `-C dir` and `options`.
+struct CaseOutcome {
+  int status = -1;
+  std::string out, err;
+};
+CaseOutcome run_case(const TempDir& dir, const std::string& name,
+                     const std::vector<std::string>& options);
 
 }  // namespace vdk::test
