@@ -15,29 +15,38 @@ namespace {
 constexpr int PD_VALUES = 90;     // P/D 0.50, 0.51, ... 1.39
 constexpr int J_VALUES = 1400;    // J 0.100, 0.101, ... 1.499
 constexpr int WORK_SIZE = 10000;  // room of the candidate list before it grows
-static_assert(J_VALUES % SERIES_LANES == 0, "the J grid is swept in whole lane groups");
+constexpr int J_SWEPT = (J_VALUES + SERIES_LANES - 1) / SERIES_LANES * SERIES_LANES;
 
 enum class Loading { KTJ2, KTJ4 };
 
-float LOADING(Loading kind, float KT, float J) {
-  if (kind == Loading::KTJ2) return KT / (J * J);
-  return KT / (((J * J) * J) * J);
+// The power of J dividing KT in the loading: J^2, or J^4 built left to right.
+float LOADING_POWER(Loading kind, float J) {
+  if (kind == Loading::KTJ2) return J * J;
+  return ((J * J) * J) * J;
 }
 
 // The sweep over P/D and J, every candidate and the choice of the most
 // efficient one. With no candidate at all the record carries the stop.
 void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecord& r) {
-  // Loading and advance ratio of the stored points of the current P/D.
-  std::array<float, J_VALUES> load{};
-  std::array<float, J_VALUES> jp{};
   r.candidates.reserve(WORK_SIZE);
 
-  std::array<float, J_VALUES> jgrid;
+  // The J grid (run on to whole lane groups; the points beyond J_VALUES are
+  // evaluated with their group but never used) and its loading powers.
+  std::array<float, J_SWEPT> jgrid;
+  std::array<float, J_VALUES> jpower;
   float j = 0.1f;
   for (float& g : jgrid) {
     g = j;
     j = j + 0.001f;
   }
+  for (int k = 0; k < J_VALUES; ++k) jpower[k] = LOADING_POWER(kind, jgrid[k]);
+
+  // Series values and loadings of the current P/D.
+  std::array<float, J_SWEPT> KT;
+  std::array<float, J_SWEPT> KQ;
+  std::array<float, J_SWEPT> ETA0;
+  std::array<float, J_VALUES> load;
+  const std::array<float, J_SWEPT>& jp = jgrid;
 
   const float target = r.target;
   OpenWaterState& ow = r.ow;
@@ -45,24 +54,12 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   float PD = 0.5f;
   for (int ip = 1; ip <= PD_VALUES; ++ip) {
     // Points of this pitch ratio up to the first negative thrust.
+    const int swept = SERIES_KTKQ_SWEEP(ow, in.set, PD, in.EAR, r.Z, jgrid.data(), J_SWEPT,
+                                        KT.data(), KQ.data(), ETA0.data());
+    const int last = swept < J_VALUES ? swept : J_VALUES;
     int np = 0;
-    bool negative = false;
-    for (int k = 0; k < J_VALUES && !negative; k += SERIES_LANES) {
-      float KT[SERIES_LANES];
-      float KQ[SERIES_LANES];
-      float ETA0[SERIES_LANES];
-      SERIES_KTKQ_LANES(ow, in.set, PD, in.EAR, r.Z, &jgrid[k], KT, KQ, ETA0);
-      for (int l = 0; l < SERIES_LANES; ++l) {
-        if (KT[l] < 0.0f) {
-          negative = true;
-          break;
-        }
-        const float J = jgrid[k + l];
-        load[np] = LOADING(kind, KT[l], J);
-        jp[np] = J;
-        ++np;
-      }
-    }
+    while (np < last && !(KT[np] < 0.0f)) ++np;
+    for (int i = 0; i < np; ++i) load[i] = KT[i] / jpower[i];
 
     // Every pair of neighbouring points that brackets the target loading.
     for (int i = 0; i + 1 < np; ++i) {
