@@ -123,9 +123,9 @@ int BLADE_INTEGER(float Z) {
   return static_cast<int>(Z);
 }
 
-// Blade-section drag correction of one evaluation (KT, KQ, ETA0 at J updated).
-void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
-                     float& KT, float& KQ, float& ETA0) {
+// Blade-section drag corrections DKT, DKQ of one evaluation at J.
+void DRAG_DELTAS(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
+                 float& DKT, float& DKQ) {
   float Dc = ow.ReD;
   if (ow.ReD < 0.001f) Dc = ow.ReVa / ((ow.ReN / 60.0f) * J);
 
@@ -142,18 +142,17 @@ void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EA
   }
   float S = 0.24f / Dc;
 
-  float DKT = 0.0f;
-  float DKQ = 0.0f;
+  DKT = 0.0f;
+  DKQ = 0.0f;
   KTKQ_REYNOLDS_CORRECTION(Dc, PD, Zi, TC, CD, S, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT, DKQ);
-  KT = KT - DKT;
-  KQ = KQ - DKQ;
-  ETA0 = ((KT / KQ) * J) / TWO_PI;
 }
 
 // Steps of one evaluation for the advance ratios J (a float, or Lanes for
 // SERIES_LANES at once): polynomials, efficiency, controllable-pitch loss, drag
-// correction (lane by lane).
-template <Series series, class V>
+// correction (lane by lane). With `torque` false only KT is wanted: the
+// torque polynomial and the efficiency are then left out where the thrust
+// does not depend on them (fixed pitch), and KQ, ETA0 are not written.
+template <Series series, bool torque = true, class V>
 [[gnu::always_inline]] inline void EVALUATE(const OpenWaterState& ow, const SeriesSettings& set,
                                             float PD, float EAR, float Z, const V& J, V& KT, V& KQ,
                                             V& ETA0) {
@@ -165,33 +164,45 @@ template <Series series, class V>
   const Powers<6> pp(PD);
   const Powers<2> pe(EAR);
   const Powers<2> pz(Z);
+  const bool cp = IS_CP_PROPELLER(set);
 
   V kt;
-  V kq;
+  V kq{};
+  V eta{};
   if constexpr (series == Series::WageningenB) {
     POLYNOMIAL<WAGENINGEN_B_THRUST>(pj, pp, pe, pz, kt);
-    POLYNOMIAL<WAGENINGEN_B_TORQUE>(pj, pp, pe, pz, kq);
+    if (torque || cp) POLYNOMIAL<WAGENINGEN_B_TORQUE>(pj, pp, pe, pz, kq);
   } else {
     POLYNOMIAL<GAWN_THRUST>(pj, pp, pe, pz, kt);
-    POLYNOMIAL<GAWN_TORQUE>(pj, pp, pe, pz, kq);
+    if (torque || cp) POLYNOMIAL<GAWN_TORQUE>(pj, pp, pe, pz, kq);
   }
 
-  V eta = ((kt / kq) * J) / TWO_PI;
+  if (torque || cp) eta = ((kt / kq) * J) / TWO_PI;
 
-  if (IS_CP_PROPELLER(set)) {
+  if (cp) {
     // The 2 % loss of a controllable-pitch propeller is taken on the thrust.
     eta = 0.98f * eta;
     kt = ((eta * kq) * TWO_PI) / J;
   }
 
   if (!(ow.ReVa < 0.001f && ow.ReN < 0.001f)) {
+    // Thrust and torque less the drag corrections; the efficiency anew.
+    auto correct = [&](float j, float& a, float& q, float& e) {
+      float DKT, DKQ;
+      DRAG_DELTAS(series, ow, PD, EAR, Z, j, DKT, DKQ);
+      a = a - DKT;
+      if constexpr (torque) {
+        q = q - DKQ;
+        e = ((a / q) * j) / TWO_PI;
+      }
+    };
     if constexpr (std::is_same_v<V, float>) {
-      DRAG_CORRECTION(series, ow, PD, EAR, Z, J, kt, kq, eta);
+      correct(J, kt, kq, eta);
     } else {
       for (int l = 0; l < SERIES_LANES; ++l) {
         const int g = l / 8, i = l % 8;
         float a = kt.h[g][i], q = kq.h[g][i], e = eta.h[g][i];
-        DRAG_CORRECTION(series, ow, PD, EAR, Z, J.h[g][i], a, q, e);
+        correct(J.h[g][i], a, q, e);
         kt.h[g][i] = a;
         kq.h[g][i] = q;
         eta.h[g][i] = e;
@@ -200,8 +211,10 @@ template <Series series, class V>
   }
 
   KT = kt;
-  KQ = kq;
-  ETA0 = eta;
+  if constexpr (torque) {
+    KQ = kq;
+    ETA0 = eta;
+  }
 }
 
 template <Series series>
@@ -213,7 +226,7 @@ void EVALUATE_ONE(OpenWaterState& ow, const SeriesSettings& set, float PD, float
 // including the first group with a negative thrust; returns the number of
 // values evaluated. (A loop over the groups lets the compiler keep what
 // depends on the geometry alone out of it.)
-template <Series series>
+template <Series series, bool torque>
 [[gnu::always_inline]] inline int SWEEP(const OpenWaterState& ow, const SeriesSettings& set,
                                         float PD, float EAR, float Z, const float* J, int n,
                                         float* KT, float* KQ, float* ETA0) {
@@ -221,10 +234,12 @@ template <Series series>
   while (k < n) {
     Lanes j, kt, kq, eta;
     std::memcpy(&j, J + k, sizeof j);
-    EVALUATE<series>(ow, set, PD, EAR, Z, j, kt, kq, eta);
+    EVALUATE<series, torque>(ow, set, PD, EAR, Z, j, kt, kq, eta);
     std::memcpy(KT + k, &kt, sizeof kt);
-    std::memcpy(KQ + k, &kq, sizeof kq);
-    std::memcpy(ETA0 + k, &eta, sizeof eta);
+    if constexpr (torque) {
+      std::memcpy(KQ + k, &kq, sizeof kq);
+      std::memcpy(ETA0 + k, &eta, sizeof eta);
+    }
     bool negative = false;
     for (int l = 0; l < SERIES_LANES; ++l) negative = negative || KT[k + l] < 0.0f;
     k += SERIES_LANES;
@@ -236,9 +251,13 @@ template <Series series>
 [[gnu::always_inline]] inline int SWEEP(Series series, const OpenWaterState& ow,
                                         const SeriesSettings& set, float PD, float EAR, float Z,
                                         const float* J, int n, float* KT, float* KQ, float* ETA0) {
-  if (series == Series::WageningenB)
-    return SWEEP<Series::WageningenB>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
-  return SWEEP<Series::Gawn>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  const bool torque = KQ != nullptr;
+  if (series == Series::WageningenB) {
+    if (torque) return SWEEP<Series::WageningenB, true>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+    return SWEEP<Series::WageningenB, false>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  }
+  if (torque) return SWEEP<Series::Gawn, true>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  return SWEEP<Series::Gawn, false>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
 }
 
 // The same kernel compiled for each instruction set it runs on: only the
@@ -312,6 +331,7 @@ int SERIES_KTKQ_SWEEP_WITH(LaneCode code, const OpenWaterState& ow, const Series
   // Nothing evaluated: the values of the previous evaluation stand.
   for (int k = 0; k < n; ++k) {
     KT[k] = ow.KT;
+    if (KQ == nullptr) continue;
     KQ[k] = ow.KQ;
     ETA0[k] = ow.ETA0;
   }

@@ -36,8 +36,9 @@ void SERIES_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float 
 // groups are evaluated in order up to and including the first one holding a
 // negative KT; the number of values evaluated is returned. Only the
 // correction context of `ow` is read; the results go to KT, KQ, ETA0 (with a
-// SERIES that evaluates nothing, all n values get those `ow` holds). Used by
-// the searches that sweep a grid of J.
+// SERIES that evaluates nothing, all n values get those `ow` holds). With KQ
+// and ETA0 null only KT is worked out (the same KT, with less work for a
+// fixed-pitch propeller). Used by the searches that sweep a grid of J.
 constexpr int SERIES_LANES = 16;
 int SERIES_KTKQ_SWEEP(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
                       float& Z, const float* J, int n, float* KT, float* KQ, float* ETA0);

@@ -5,6 +5,7 @@
 // highest open-water efficiency is selected.
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "propeller/propeller_routines.hpp"
 
@@ -16,6 +17,10 @@ constexpr int PD_VALUES = 90;     // P/D 0.50, 0.51, ... 1.39
 constexpr int J_VALUES = 1400;    // J 0.100, 0.101, ... 1.499
 constexpr int WORK_SIZE = 10000;  // room of the candidate list before it grows
 constexpr int J_SWEPT = (J_VALUES + SERIES_LANES - 1) / SERIES_LANES * SERIES_LANES;
+static_assert(J_SWEPT % 8 == 0, "the loadings are divided eight at a time");
+
+// Eight floats; the arithmetic is element-wise, exactly that of a float.
+using Vec8 = float __attribute__((vector_size(8 * sizeof(float))));
 
 enum class Loading { KTJ2, KTJ4 };
 
@@ -33,19 +38,17 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   // The J grid (run on to whole lane groups; the points beyond J_VALUES are
   // evaluated with their group but never used) and its loading powers.
   std::array<float, J_SWEPT> jgrid;
-  std::array<float, J_VALUES> jpower;
+  std::array<float, J_SWEPT> jpower;
   float j = 0.1f;
-  for (float& g : jgrid) {
-    g = j;
+  for (int k = 0; k < J_SWEPT; ++k) {
+    jgrid[k] = j;
+    jpower[k] = LOADING_POWER(kind, j);
     j = j + 0.001f;
   }
-  for (int k = 0; k < J_VALUES; ++k) jpower[k] = LOADING_POWER(kind, jgrid[k]);
 
-  // Series values and loadings of the current P/D.
-  std::array<float, J_SWEPT> KT;
-  std::array<float, J_SWEPT> KQ;
-  std::array<float, J_SWEPT> ETA0;
-  std::array<float, J_VALUES> load;
+  // Thrust coefficients and loadings of the current P/D.
+  std::array<float, J_SWEPT> KT{};
+  std::array<float, J_SWEPT> load;
   const std::array<float, J_SWEPT>& jp = jgrid;
 
   const float target = r.target;
@@ -55,11 +58,18 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   for (int ip = 1; ip <= PD_VALUES; ++ip) {
     // Points of this pitch ratio up to the first negative thrust.
     const int swept = SERIES_KTKQ_SWEEP(ow, in.set, PD, in.EAR, r.Z, jgrid.data(), J_SWEPT,
-                                        KT.data(), KQ.data(), ETA0.data());
+                                        KT.data(), nullptr, nullptr);
     const int last = swept < J_VALUES ? swept : J_VALUES;
     int np = 0;
     while (np < last && !(KT[np] < 0.0f)) ++np;
-    for (int i = 0; i < np; ++i) load[i] = KT[i] / jpower[i];
+    // KT / J^n, eight points per division instruction.
+    for (int i = 0; i < np; i += 8) {
+      Vec8 kt, power;
+      std::memcpy(&kt, &KT[i], sizeof kt);
+      std::memcpy(&power, &jpower[i], sizeof power);
+      kt = kt / power;
+      std::memcpy(&load[i], &kt, sizeof kt);
+    }
 
     // Every pair of neighbouring points that brackets the target loading.
     for (int i = 0; i + 1 < np; ++i) {

@@ -334,7 +334,8 @@ std::uint32_t bits(float x) {
 // signed zero too) over the search's J grid, for both series, fixed and
 // controllable pitch, with and without the drag correction, at the ends and
 // the middle of the P/D grid. A sweep of the whole grid gives the same values
-// and stops after the first group holding a negative thrust.
+// (and the same KT when only the thrust is asked for) and stops after the
+// first group holding a negative thrust.
 TEST(SeriesDispatch, LanesMatchSingleEvaluation) {
   constexpr int N = 1408;  // J 0.100 .. 1.507, whole lane groups
   static_assert(N % SERIES_LANES == 0);
@@ -380,10 +381,16 @@ TEST(SeriesDispatch, LanesMatchSingleEvaluation) {
               SERIES_KTKQ_SWEEP_WITH(code, ctx, set, PD, 0.62f, Z, J, N, KTs, KQs, ETA0s);
           const int group_end = (first_negative / SERIES_LANES + 1) * SERIES_LANES;
           ASSERT_EQ(swept, first_negative == N ? N : group_end) << PD;
+          // Thrust only: the same KT.
+          float KTt[N];
+          ASSERT_EQ(
+              SERIES_KTKQ_SWEEP_WITH(code, ctx, set, PD, 0.62f, Z, J, N, KTt, nullptr, nullptr),
+              swept);
           for (int l = 0; l < swept; ++l) {
             ASSERT_EQ(bits(KTs[l]), bits(KT[l]));
             ASSERT_EQ(bits(KQs[l]), bits(KQ[l]));
             ASSERT_EQ(bits(ETA0s[l]), bits(ETA0[l]));
+            ASSERT_EQ(bits(KTt[l]), bits(KT[l]));
           }
         }
       }
