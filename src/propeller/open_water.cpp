@@ -56,15 +56,15 @@ struct Lanes {
 };
 static_assert(SERIES_LANES == 16 && sizeof(Lanes) == SERIES_LANES * sizeof(float));
 
-#define VDK_LANE_OPERATOR(op)                                                       \
-  [[gnu::always_inline]] inline Lanes operator op(const Lanes& a, const Lanes& b) { \
-    return Lanes{{a.h[0] op b.h[0], a.h[1] op b.h[1]}};                             \
-  }                                                                                 \
-  [[gnu::always_inline]] inline Lanes operator op(const Lanes& a, float b) {        \
-    return Lanes{{a.h[0] op b, a.h[1] op b}};                                       \
-  }                                                                                 \
-  [[gnu::always_inline]] inline Lanes operator op(float a, const Lanes& b) {        \
-    return Lanes{{a op b.h[0], a op b.h[1]}};                                       \
+#define VDK_LANE_OPERATOR(op)                                                                     \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(const Lanes& a, const Lanes& b) { \
+    return Lanes{{a.h[0] op b.h[0], a.h[1] op b.h[1]}};                                           \
+  }                                                                                               \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(const Lanes& a, float b) {        \
+    return Lanes{{a.h[0] op b, a.h[1] op b}};                                                     \
+  }                                                                                               \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(float a, const Lanes& b) {        \
+    return Lanes{{a op b.h[0], a op b.h[1]}};                                                     \
   }
 VDK_LANE_OPERATOR(+)
 VDK_LANE_OPERATOR(*)
