@@ -1,5 +1,6 @@
 // Timing of the propeller series: one optimum search for a given diameter
-// (126 000 series evaluations and its candidate table) and one evaluation.
+// (the J grid of every P/D up to the first negative thrust, and its
+// candidate table), one evaluation, and one call of the lane kernel.
 #include <benchmark/benchmark.h>
 
 #include <ostream>
@@ -49,5 +50,27 @@ void BM_SeriesEvaluation(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SeriesEvaluation);
+
+// One group of the lane kernel (SERIES_LANES advance ratios) on each build
+// of it: 0 baseline, 1 AVX2.
+void BM_SeriesLanes(benchmark::State& state) {
+  const auto code = static_cast<vdk::LaneCode>(state.range(0));
+  if (!vdk::LANE_CODE_AVAILABLE(code)) {
+    state.SkipWithError("not available on this processor");
+    return;
+  }
+  const vdk::OpenWaterState ow;
+  const vdk::SeriesSettings set{1, 0.0f};
+  float J[vdk::SERIES_LANES];
+  for (int l = 0; l < vdk::SERIES_LANES; ++l) J[l] = 0.5f + 0.001f * static_cast<float>(l);
+  float KT[vdk::SERIES_LANES], KQ[vdk::SERIES_LANES], ETA0[vdk::SERIES_LANES];
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(J);
+    float Z = 4.0f;
+    vdk::SERIES_KTKQ_SWEEP_WITH(code, ow, set, 1.0f, 0.55f, Z, J, vdk::SERIES_LANES, KT, KQ, ETA0);
+    benchmark::DoNotOptimize(KT);
+  }
+}
+BENCHMARK(BM_SeriesLanes)->Arg(0)->Arg(1);
 
 }  // namespace

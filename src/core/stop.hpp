@@ -1,6 +1,8 @@
 // Ending a run: the exit statuses and the stop as a value. A computation that
 // must end the run returns a Stop in its record; the run makes the pause it
 // asks for, and the program writes the stop line and exits with the status.
+//
+// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Reading the ship data file VARDELONTEKSA.TSK with its echo listing.
+//
+// Installed public header of the engine library (reading and validating a data file): changes to it
+// are changes to what other programs build against.
 #pragma once
 
 #include <istream>

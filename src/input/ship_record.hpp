@@ -1,5 +1,8 @@
 // The ship record (every particular of the ship data file) and the speed
 // table (per-speed results of the resistance calculation and later parts).
+//
+// Installed public header of the engine library (the ship record): changes to it are changes to
+// what other programs build against.
 #pragma once
 
 #include <string>

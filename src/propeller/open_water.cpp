@@ -9,9 +9,20 @@
 #include "propeller/open_water.hpp"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "propeller/series_tables.hpp"
+
+// x86 processors get a second build of the lane kernel for AVX2.
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+#define VDK_X86_LANES 1
+#else
+#define VDK_X86_LANES 0
+#endif
 
 namespace vdk {
 
@@ -31,27 +42,75 @@ struct Powers {
   }
 };
 
-// One polynomial for L advance ratios: sum[l] = sum over the table, in order,
-// of (((C * J^s) * PD^t) * EAR^u) * Z^v.
-template <int L, std::size_t N>
-inline void POLYNOMIAL(const std::array<SeriesTerm, N>& table, const float (&pj)[4][L],
-                       const Powers<6>& pp, const Powers<2>& pe, const Powers<2>& pz,
-                       float (&sum)[L]) {
-  for (int l = 0; l < L; ++l) sum[l] = 0.0f;
-  for (const SeriesTerm& term : table) {
-    const float c = term.C;
-    const float* js = pj[term.s];
-    const float p = pp.p[term.t];
-    const float e = pe.p[term.u];
-    const float z = pz.p[term.v];
-    if (term.s == 0) {
-      // J^0 = 1: the term is the same in every lane.
-      const float k = (((c * 1.0f) * p) * e) * z;
-      for (int l = 0; l < L; ++l) sum[l] = sum[l] + k;
-      continue;
-    }
-    for (int l = 0; l < L; ++l) sum[l] = sum[l] + (((c * js[l]) * p) * e) * z;
+// Eight advance ratios in one value: GCC/Clang vector arithmetic is the
+// element-wise IEEE single-precision arithmetic of the scalar code, one
+// instruction for all eight where the target has registers that wide.
+using Vec8 = float __attribute__((vector_size(8 * sizeof(float))));
+
+// The SERIES_LANES advance ratios of one call, as two groups of eight: the
+// sums of the polynomials are chains of dependent additions, and two
+// independent chains keep the processor's adders busy. Every operation acts
+// on each lane alone, exactly as on a float.
+struct Lanes {
+  Vec8 h[2];
+};
+static_assert(SERIES_LANES == 16 && sizeof(Lanes) == SERIES_LANES * sizeof(float));
+
+#define VDK_LANE_OPERATOR(op)                                                                     \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(const Lanes& a, const Lanes& b) { \
+    return Lanes{{a.h[0] op b.h[0], a.h[1] op b.h[1]}};                                           \
+  }                                                                                               \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(const Lanes& a, float b) {        \
+    return Lanes{{a.h[0] op b, a.h[1] op b}};                                                     \
+  }                                                                                               \
+  [[gnu::always_inline, maybe_unused]] inline Lanes operator op(float a, const Lanes& b) {        \
+    return Lanes{{a op b.h[0], a op b.h[1]}};                                                     \
   }
+VDK_LANE_OPERATOR(+)
+VDK_LANE_OPERATOR(*)
+VDK_LANE_OPERATOR(/)
+#undef VDK_LANE_OPERATOR
+
+// One term for the advance ratios V (a float or Lanes): (((C * J^s) * PD^t)
+// * EAR^u) * Z^v. The exponents are constants of the table, so a factor
+// x^0 = 1 is left out: multiplying by exactly 1 changes no float.
+template <const auto& TABLE, std::size_t I, class V>
+[[gnu::always_inline]] inline void ADD_TERM(V& sum, const V (&pj)[3], const Powers<6>& pp,
+                                            const Powers<2>& pe, const Powers<2>& pz) {
+  constexpr SeriesTerm T = TABLE[I];
+  if constexpr (T.s == 0) {
+    // J^0 = 1: the term is the same in every lane.
+    float k = T.C;
+    if constexpr (T.t != 0) k = k * pp.p[T.t];
+    if constexpr (T.u != 0) k = k * pe.p[T.u];
+    if constexpr (T.v != 0) k = k * pz.p[T.v];
+    sum = sum + k;
+  } else {
+    V k = T.C * pj[T.s - 1];
+    if constexpr (T.t != 0) k = k * pp.p[T.t];
+    if constexpr (T.u != 0) k = k * pe.p[T.u];
+    if constexpr (T.v != 0) k = k * pz.p[T.v];
+    sum = sum + k;
+  }
+}
+
+// One polynomial: the sum over the table, in table order, from zero.
+// (Results go through references: a wide vector is never passed by value
+// between code built for different instruction sets.)
+template <const auto& TABLE, class V, std::size_t... I>
+[[gnu::always_inline]] inline void POLYNOMIAL(std::index_sequence<I...>, const V (&pj)[3],
+                                              const Powers<6>& pp, const Powers<2>& pe,
+                                              const Powers<2>& pz, V& sum) {
+  sum = V{};  // +0 in every lane
+  (ADD_TERM<TABLE, I>(sum, pj, pp, pe, pz), ...);
+}
+
+template <const auto& TABLE, class V>
+[[gnu::always_inline]] inline void POLYNOMIAL(const V (&pj)[3], const Powers<6>& pp,
+                                              const Powers<2>& pe, const Powers<2>& pz, V& sum) {
+  POLYNOMIAL<TABLE>(
+      std::make_index_sequence<std::tuple_size_v<std::remove_cvref_t<decltype(TABLE)>>>{}, pj, pp,
+      pe, pz, sum);
 }
 
 // Integer part of a blade number (truncation). A typed blade number beyond
@@ -64,9 +123,9 @@ int BLADE_INTEGER(float Z) {
   return static_cast<int>(Z);
 }
 
-// Blade-section drag correction of one evaluation (KT, KQ, ETA0 at J updated).
-void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
-                     float& KT, float& KQ, float& ETA0) {
+// Blade-section drag corrections DKT, DKQ of one evaluation at J.
+void DRAG_DELTAS(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
+                 float& DKT, float& DKQ) {
   float Dc = ow.ReD;
   if (ow.ReD < 0.001f) Dc = ow.ReVa / ((ow.ReN / 60.0f) * J);
 
@@ -83,72 +142,150 @@ void DRAG_CORRECTION(Series series, const OpenWaterState& ow, float PD, float EA
   }
   float S = 0.24f / Dc;
 
-  float DKT = 0.0f;
-  float DKQ = 0.0f;
+  DKT = 0.0f;
+  DKQ = 0.0f;
   KTKQ_REYNOLDS_CORRECTION(Dc, PD, Zi, TC, CD, S, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT, DKQ);
-  KT = KT - DKT;
-  KQ = KQ - DKQ;
-  ETA0 = ((KT / KQ) * J) / TWO_PI;
 }
 
-// Steps of one evaluation for L lanes: polynomials, efficiency,
-// controllable-pitch loss, drag correction.
-template <int L>
-void EVALUATE(Series series, const OpenWaterState& ow, const SeriesSettings& set, float PD,
-              float EAR, float Z, const float* J, float* KT, float* KQ, float* ETA0) {
-  float pj[4][L];
-  for (int l = 0; l < L; ++l) {
-    pj[0][l] = 1.0f;
-    pj[1][l] = pj[0][l] * J[l];
-    pj[2][l] = pj[1][l] * J[l];
-    pj[3][l] = pj[2][l] * J[l];
-  }
+// Steps of one evaluation for the advance ratios J (a float, or Lanes for
+// SERIES_LANES at once): polynomials, efficiency, controllable-pitch loss, drag
+// correction (lane by lane). With `torque` false only KT is wanted: the
+// torque polynomial and the efficiency are then left out where the thrust
+// does not depend on them (fixed pitch), and KQ, ETA0 are not written.
+template <Series series, bool torque = true, class V>
+[[gnu::always_inline]] inline void EVALUATE(const OpenWaterState& ow, const SeriesSettings& set,
+                                            float PD, float EAR, float Z, const V& J, V& KT, V& KQ,
+                                            V& ETA0) {
+  // J^1 .. J^3 (J^1 = 1 * J = J).
+  V pj[3];
+  pj[0] = J;
+  pj[1] = pj[0] * J;
+  pj[2] = pj[1] * J;
   const Powers<6> pp(PD);
   const Powers<2> pe(EAR);
   const Powers<2> pz(Z);
+  const bool cp = IS_CP_PROPELLER(set);
 
-  float kt[L];
-  float kq[L];
-  if (series == Series::WageningenB) {
-    POLYNOMIAL(WAGENINGEN_B_THRUST, pj, pp, pe, pz, kt);
-    POLYNOMIAL(WAGENINGEN_B_TORQUE, pj, pp, pe, pz, kq);
+  V kt;
+  V kq{};
+  V eta{};
+  if constexpr (series == Series::WageningenB) {
+    POLYNOMIAL<WAGENINGEN_B_THRUST>(pj, pp, pe, pz, kt);
+    if (torque || cp) POLYNOMIAL<WAGENINGEN_B_TORQUE>(pj, pp, pe, pz, kq);
   } else {
-    POLYNOMIAL(GAWN_THRUST, pj, pp, pe, pz, kt);
-    POLYNOMIAL(GAWN_TORQUE, pj, pp, pe, pz, kq);
+    POLYNOMIAL<GAWN_THRUST>(pj, pp, pe, pz, kt);
+    if (torque || cp) POLYNOMIAL<GAWN_TORQUE>(pj, pp, pe, pz, kq);
   }
 
-  float eta[L];
-  for (int l = 0; l < L; ++l) eta[l] = ((kt[l] / kq[l]) * J[l]) / TWO_PI;
+  if (torque || cp) eta = ((kt / kq) * J) / TWO_PI;
 
-  if (IS_CP_PROPELLER(set)) {
+  if (cp) {
     // The 2 % loss of a controllable-pitch propeller is taken on the thrust.
-    for (int l = 0; l < L; ++l) {
-      eta[l] = 0.98f * eta[l];
-      kt[l] = ((eta[l] * kq[l]) * TWO_PI) / J[l];
-    }
+    eta = 0.98f * eta;
+    kt = ((eta * kq) * TWO_PI) / J;
   }
 
   if (!(ow.ReVa < 0.001f && ow.ReN < 0.001f)) {
-    for (int l = 0; l < L; ++l) DRAG_CORRECTION(series, ow, PD, EAR, Z, J[l], kt[l], kq[l], eta[l]);
+    // Thrust and torque less the drag corrections; the efficiency anew.
+    auto correct = [&](float j, float& a, float& q, float& e) {
+      float DKT, DKQ;
+      DRAG_DELTAS(series, ow, PD, EAR, Z, j, DKT, DKQ);
+      a = a - DKT;
+      if constexpr (torque) {
+        q = q - DKQ;
+        e = ((a / q) * j) / TWO_PI;
+      }
+    };
+    if constexpr (std::is_same_v<V, float>) {
+      correct(J, kt, kq, eta);
+    } else {
+      for (int l = 0; l < SERIES_LANES; ++l) {
+        const int g = l / 8, i = l % 8;
+        float a = kt.h[g][i], q = kq.h[g][i], e = eta.h[g][i];
+        correct(J.h[g][i], a, q, e);
+        kt.h[g][i] = a;
+        kq.h[g][i] = q;
+        eta.h[g][i] = e;
+      }
+    }
   }
 
-  for (int l = 0; l < L; ++l) {
-    KT[l] = kt[l];
-    KQ[l] = kq[l];
-    ETA0[l] = eta[l];
+  KT = kt;
+  if constexpr (torque) {
+    KQ = kq;
+    ETA0 = eta;
   }
 }
 
-void EVALUATE_ONE(Series series, OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
-                  float Z) {
-  float J[1] = {ow.J};
-  float KT[1];
-  float KQ[1];
-  float ETA0[1];
-  EVALUATE<1>(series, ow, set, PD, EAR, Z, J, KT, KQ, ETA0);
-  ow.KT = KT[0];
-  ow.KQ = KQ[0];
-  ow.ETA0 = ETA0[0];
+template <Series series>
+void EVALUATE_ONE(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float Z) {
+  EVALUATE<series>(ow, set, PD, EAR, Z, ow.J, ow.KT, ow.KQ, ow.ETA0);
+}
+
+// The lane kernel: J[0..n) group after group of SERIES_LANES, up to and
+// including the first group with a negative thrust; returns the number of
+// values evaluated. (A loop over the groups lets the compiler keep what
+// depends on the geometry alone out of it.)
+template <Series series, bool torque>
+[[gnu::always_inline]] inline int SWEEP(const OpenWaterState& ow, const SeriesSettings& set,
+                                        float PD, float EAR, float Z, const float* J, int n,
+                                        float* KT, float* KQ, float* ETA0) {
+  int k = 0;
+  while (k < n) {
+    Lanes j, kt, kq, eta;
+    std::memcpy(&j, J + k, sizeof j);
+    EVALUATE<series, torque>(ow, set, PD, EAR, Z, j, kt, kq, eta);
+    std::memcpy(KT + k, &kt, sizeof kt);
+    if constexpr (torque) {
+      std::memcpy(KQ + k, &kq, sizeof kq);
+      std::memcpy(ETA0 + k, &eta, sizeof eta);
+    }
+    bool negative = false;
+    for (int l = 0; l < SERIES_LANES; ++l) negative = negative || KT[k + l] < 0.0f;
+    k += SERIES_LANES;
+    if (negative) break;
+  }
+  return k;
+}
+
+[[gnu::always_inline]] inline int SWEEP(Series series, const OpenWaterState& ow,
+                                        const SeriesSettings& set, float PD, float EAR, float Z,
+                                        const float* J, int n, float* KT, float* KQ, float* ETA0) {
+  const bool torque = KQ != nullptr;
+  if (series == Series::WageningenB) {
+    if (torque) return SWEEP<Series::WageningenB, true>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+    return SWEEP<Series::WageningenB, false>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  }
+  if (torque) return SWEEP<Series::Gawn, true>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  return SWEEP<Series::Gawn, false>(ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+}
+
+// The same kernel compiled for each instruction set it runs on: only the
+// instructions differ. No fused multiply-add in either: the flags forbid
+// contraction, and the AVX2 target alone does not enable FMA.
+int SWEEP_BASELINE(Series series, const OpenWaterState& ow, const SeriesSettings& set, float PD,
+                   float EAR, float Z, const float* J, int n, float* KT, float* KQ, float* ETA0) {
+  return SWEEP(series, ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+}
+
+#if VDK_X86_LANES
+__attribute__((target("avx2"))) int SWEEP_AVX2(Series series, const OpenWaterState& ow,
+                                               const SeriesSettings& set, float PD, float EAR,
+                                               float Z, const float* J, int n, float* KT, float* KQ,
+                                               float* ETA0) {
+  return SWEEP(series, ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+}
+#endif
+
+using LaneKernel = int (*)(Series, const OpenWaterState&, const SeriesSettings&, float, float,
+                           float, const float*, int, float*, float*, float*);
+
+LaneKernel LANE_KERNEL(LaneCode code) {
+#if VDK_X86_LANES
+  if (code == LaneCode::Avx2) return SWEEP_AVX2;
+#endif
+  (void)code;
+  return SWEEP_BASELINE;
 }
 
 // The Gawn series is evaluated for three blades only.
@@ -160,12 +297,12 @@ void GAWN_BLADES(float& Z) {
 
 void WAGENINGEN_B_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
                        float Z) {
-  EVALUATE_ONE(Series::WageningenB, ow, set, PD, EAR, Z);
+  EVALUATE_ONE<Series::WageningenB>(ow, set, PD, EAR, Z);
 }
 
 void GAWN_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z) {
   GAWN_BLADES(Z);
-  EVALUATE_ONE(Series::Gawn, ow, set, PD, EAR, Z);
+  EVALUATE_ONE<Series::Gawn>(ow, set, PD, EAR, Z);
 }
 
 void SERIES_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z) {
@@ -173,21 +310,40 @@ void SERIES_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float 
   if (set.SERIES == 2) GAWN_KTKQ(ow, set, PD, EAR, Z);
 }
 
-void SERIES_KTKQ_LANES(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
-                       float& Z, const float* J, float* KT, float* KQ, float* ETA0) {
-  if (set.SERIES == 1) {
-    EVALUATE<SERIES_LANES>(Series::WageningenB, ow, set, PD, EAR, Z, J, KT, KQ, ETA0);
-  } else if (set.SERIES == 2) {
+bool LANE_CODE_AVAILABLE(LaneCode code) {
+  if (code == LaneCode::Baseline) return true;
+#if VDK_X86_LANES
+  return __builtin_cpu_supports("avx2");
+#else
+  return false;
+#endif
+}
+
+int SERIES_KTKQ_SWEEP_WITH(LaneCode code, const OpenWaterState& ow, const SeriesSettings& set,
+                           float PD, float EAR, float& Z, const float* J, int n, float* KT,
+                           float* KQ, float* ETA0) {
+  const LaneKernel kernel = LANE_KERNEL(code);
+  if (set.SERIES == 1) return kernel(Series::WageningenB, ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
+  if (set.SERIES == 2) {
     GAWN_BLADES(Z);
-    EVALUATE<SERIES_LANES>(Series::Gawn, ow, set, PD, EAR, Z, J, KT, KQ, ETA0);
-  } else {
-    // Nothing evaluated: the values of the previous evaluation stand.
-    for (int l = 0; l < SERIES_LANES; ++l) {
-      KT[l] = ow.KT;
-      KQ[l] = ow.KQ;
-      ETA0[l] = ow.ETA0;
-    }
+    return kernel(Series::Gawn, ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
   }
+  // Nothing evaluated: the values of the previous evaluation stand.
+  for (int k = 0; k < n; ++k) {
+    KT[k] = ow.KT;
+    if (KQ == nullptr) continue;
+    KQ[k] = ow.KQ;
+    ETA0[k] = ow.ETA0;
+  }
+  return n;
+}
+
+int SERIES_KTKQ_SWEEP(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                      float& Z, const float* J, int n, float* KT, float* KQ, float* ETA0) {
+  // The processor does not change while the program runs: chosen once.
+  static const LaneCode code =
+      LANE_CODE_AVAILABLE(LaneCode::Avx2) ? LaneCode::Avx2 : LaneCode::Baseline;
+  return SERIES_KTKQ_SWEEP_WITH(code, ow, set, PD, EAR, Z, J, n, KT, KQ, ETA0);
 }
 
 void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, float S, float NREF,

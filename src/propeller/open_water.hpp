@@ -1,5 +1,7 @@
 // Open-water characteristics of the propeller series: the shared evaluation
 // record and the series routines.
+//
+// Installed with the engine library, since its public headers include it.
 #pragma once
 
 namespace vdk {
@@ -30,14 +32,29 @@ void GAWN_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EA
 // The series dispatch used by every caller: SERIES 1 -> B, then SERIES 2 -> Gawn.
 void SERIES_KTKQ(OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR, float& Z);
 
-// The same evaluation as SERIES_KTKQ for SERIES_LANES advance ratios J[0..]
-// of one propeller geometry at once; lane l gives bit for bit what SERIES_KTKQ
-// gives with ow.J = J[l]. Only the correction context of `ow` is read; the
-// results go to KT, KQ, ETA0 (with a SERIES that evaluates nothing, every lane
-// gets the values `ow` holds). Used by the searches that sweep a grid of J.
-constexpr int SERIES_LANES = 8;
-void SERIES_KTKQ_LANES(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
-                       float& Z, const float* J, float* KT, float* KQ, float* ETA0);
+// The same evaluation as SERIES_KTKQ for the advance ratios J[0..n) of one
+// propeller geometry, SERIES_LANES at a time (n a multiple of SERIES_LANES):
+// value k gives bit for bit what SERIES_KTKQ gives with ow.J = J[k]. The
+// groups are evaluated in order up to and including the first one holding a
+// negative KT; the number of values evaluated is returned. Only the
+// correction context of `ow` is read; the results go to KT, KQ, ETA0 (with a
+// SERIES that evaluates nothing, all n values get those `ow` holds). With KQ
+// and ETA0 null only KT is worked out (the same KT, with less work for a
+// fixed-pitch propeller). Used by the searches that sweep a grid of J.
+constexpr int SERIES_LANES = 16;
+int SERIES_KTKQ_SWEEP(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                      float& Z, const float* J, int n, float* KT, float* KQ, float* ETA0);
+
+// The machine code of the lanes: the baseline instruction set, or AVX2 (two
+// registers of eight lanes). Both builds carry out the same single-precision
+// operations in the same order (no fused multiply-add), so they give the same
+// floats; SERIES_KTKQ_SWEEP uses AVX2 when the processor has it.
+enum class LaneCode { Baseline, Avx2 };
+bool LANE_CODE_AVAILABLE(LaneCode code);
+// SERIES_KTKQ_SWEEP on the given code (which must be available).
+int SERIES_KTKQ_SWEEP_WITH(LaneCode code, const OpenWaterState& ow, const SeriesSettings& set,
+                           float PD, float EAR, float& Z, const float* J, int n, float* KT,
+                           float* KQ, float* ETA0);
 
 // True when the propeller counts as controllable-pitch.
 inline bool IS_CP_PROPELLER(const SeriesSettings& set) {

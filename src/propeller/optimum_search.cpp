@@ -5,6 +5,8 @@
 // highest open-water efficiency is selected.
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "propeller/propeller_routines.hpp"
 
@@ -15,29 +17,53 @@ namespace {
 constexpr int PD_VALUES = 90;     // P/D 0.50, 0.51, ... 1.39
 constexpr int J_VALUES = 1400;    // J 0.100, 0.101, ... 1.499
 constexpr int WORK_SIZE = 10000;  // room of the candidate list before it grows
-static_assert(J_VALUES % SERIES_LANES == 0, "the J grid is swept in whole lane groups");
+constexpr int J_SWEPT = (J_VALUES + SERIES_LANES - 1) / SERIES_LANES * SERIES_LANES;
+static_assert(J_SWEPT % 4 == 0, "the loadings are divided four at a time");
+
+// Four floats, the width of the baseline instruction set's registers; the
+// arithmetic and the comparisons are element-wise, exactly those of a float
+// (a comparison gives -1 or 0 in each lane).
+using Vec4 = float __attribute__((vector_size(4 * sizeof(float))));
+using Mask4 = int __attribute__((vector_size(4 * sizeof(int))));
+
+// (Taken by pointer, and inline: a wide vector is never passed by value.)
+[[gnu::always_inline]] inline void LOAD4(Vec4& v, const float* x) {
+  std::memcpy(&v, x, sizeof v);
+}
+[[gnu::always_inline]] inline bool ANY4(const Mask4& m) {
+  std::uint64_t w[2];
+  std::memcpy(w, &m, sizeof w);
+  return (w[0] | w[1]) != 0;
+}
 
 enum class Loading { KTJ2, KTJ4 };
 
-float LOADING(Loading kind, float KT, float J) {
-  if (kind == Loading::KTJ2) return KT / (J * J);
-  return KT / (((J * J) * J) * J);
+// The power of J dividing KT in the loading: J^2, or J^4 built left to right.
+float LOADING_POWER(Loading kind, float J) {
+  if (kind == Loading::KTJ2) return J * J;
+  return ((J * J) * J) * J;
 }
 
 // The sweep over P/D and J, every candidate and the choice of the most
 // efficient one. With no candidate at all the record carries the stop.
 void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecord& r) {
-  // Loading and advance ratio of the stored points of the current P/D.
-  std::array<float, J_VALUES> load{};
-  std::array<float, J_VALUES> jp{};
   r.candidates.reserve(WORK_SIZE);
 
-  std::array<float, J_VALUES> jgrid;
+  // The J grid (run on to whole lane groups; the points beyond J_VALUES are
+  // evaluated with their group but never used) and its loading powers.
+  std::array<float, J_SWEPT> jgrid;
+  std::array<float, J_SWEPT> jpower;
   float j = 0.1f;
-  for (float& g : jgrid) {
-    g = j;
+  for (int k = 0; k < J_SWEPT; ++k) {
+    jgrid[k] = j;
+    jpower[k] = LOADING_POWER(kind, j);
     j = j + 0.001f;
   }
+
+  // Thrust coefficients and loadings of the current P/D.
+  std::array<float, J_SWEPT> KT{};
+  std::array<float, J_SWEPT> load{};
+  const std::array<float, J_SWEPT>& jp = jgrid;
 
   const float target = r.target;
   OpenWaterState& ow = r.ow;
@@ -45,47 +71,56 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   float PD = 0.5f;
   for (int ip = 1; ip <= PD_VALUES; ++ip) {
     // Points of this pitch ratio up to the first negative thrust.
+    const int swept = SERIES_KTKQ_SWEEP(ow, in.set, PD, in.EAR, r.Z, jgrid.data(), J_SWEPT,
+                                        KT.data(), nullptr, nullptr);
+    const int last = swept < J_VALUES ? swept : J_VALUES;
+    // (Four at a time up to the group holding it, then one by one.)
     int np = 0;
-    bool negative = false;
-    for (int k = 0; k < J_VALUES && !negative; k += SERIES_LANES) {
-      float KT[SERIES_LANES];
-      float KQ[SERIES_LANES];
-      float ETA0[SERIES_LANES];
-      SERIES_KTKQ_LANES(ow, in.set, PD, in.EAR, r.Z, &jgrid[k], KT, KQ, ETA0);
-      for (int l = 0; l < SERIES_LANES; ++l) {
-        if (KT[l] < 0.0f) {
-          negative = true;
-          break;
-        }
-        const float J = jgrid[k + l];
-        load[np] = LOADING(kind, KT[l], J);
-        jp[np] = J;
-        ++np;
-      }
+    const Vec4 zero{};
+    Vec4 a, b;
+    for (; np + 4 <= last; np += 4) {
+      LOAD4(a, &KT[np]);
+      if (ANY4(a < zero)) break;
+    }
+    while (np < last && !(KT[np] < 0.0f)) ++np;
+    // KT / J^n, four points per division instruction.
+    for (int i = 0; i < np; i += 4) {
+      LOAD4(a, &KT[i]);
+      LOAD4(b, &jpower[i]);
+      a = a / b;
+      std::memcpy(&load[i], &a, sizeof a);
     }
 
-    // Every pair of neighbouring points that brackets the target loading.
-    for (int i = 0; i + 1 < np; ++i) {
-      const float Li = load[i];
-      const float Lnext = load[i + 1];
-      if (!(Li >= target && Lnext <= target)) continue;
-      ++count;
-      float J = jp[i];
-      // Two points both exactly at the target leave nothing to interpolate.
-      if (Lnext != Li) J = jp[i] + ((target - Li) * (jp[i + 1] - jp[i])) / (Lnext - Li);
-      ow.J = J;
-      SERIES_KTKQ(ow, in.set, PD, in.EAR, r.Z);
-      CandidateRow c;
-      c.i = count;
-      c.PD = PD;
-      c.J = J;
-      c.KT = ow.KT;
-      c.KQ = ow.KQ;
-      c.KQ10 = 10.0f * ow.KQ;
-      c.ETA0 = ow.ETA0;
-      c.Bp = BP_OF(ow.KQ, J);
-      c.delta = DELTA_OF(J);
-      r.candidates.push_back(c);
+    // Every pair of neighbouring points that brackets the target loading,
+    // in order; four pairs are looked at together, and only a group holding
+    // one is gone through pair by pair.
+    const Vec4 t = zero + target;
+    for (int i0 = 0; i0 + 1 < np; i0 += 4) {
+      LOAD4(a, &load[i0]);
+      LOAD4(b, &load[i0 + 1]);
+      if (!ANY4((a >= t) & (b <= t))) continue;
+      for (int i = i0; i < i0 + 4 && i + 1 < np; ++i) {
+        const float Li = load[i];
+        const float Lnext = load[i + 1];
+        if (!(Li >= target && Lnext <= target)) continue;
+        ++count;
+        float J = jp[i];
+        // Two points both exactly at the target leave nothing to interpolate.
+        if (Lnext != Li) J = jp[i] + ((target - Li) * (jp[i + 1] - jp[i])) / (Lnext - Li);
+        ow.J = J;
+        SERIES_KTKQ(ow, in.set, PD, in.EAR, r.Z);
+        CandidateRow c;
+        c.i = count;
+        c.PD = PD;
+        c.J = J;
+        c.KT = ow.KT;
+        c.KQ = ow.KQ;
+        c.KQ10 = 10.0f * ow.KQ;
+        c.ETA0 = ow.ETA0;
+        c.Bp = BP_OF(ow.KQ, J);
+        c.delta = DELTA_OF(J);
+        r.candidates.push_back(c);
+      }
     }
     PD = PD + 0.01f;
   }

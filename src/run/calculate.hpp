@@ -1,6 +1,9 @@
 // A whole run as values: the steps in their fixed order, the questions asked
 // through a dialogue, and an observer told after each step (the report
 // writes that step's lines there, so the console reads as a session).
+//
+// Installed public header of the engine library (the calculation entry point CALCULATE): changes to
+// it are changes to what other programs build against.
 #pragma once
 
 #include "run/dialogue.hpp"

@@ -1,5 +1,8 @@
 // Everything one run computes, step by step, as values: the record a library
 // caller gets and the writers of the report read.
+//
+// Installed public header of the engine library (the result record of a run): changes to it are
+// changes to what other programs build against.
 #pragma once
 
 #include <optional>

@@ -2,7 +2,9 @@
 // the blade-drag correction and its context, the series dispatch and message.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <sstream>
 
@@ -323,34 +325,79 @@ TEST(SeriesDispatch, OtherSeriesKeepsPreviousValues) {
   EXPECT_EQ(Z, 3.0f);
 }
 
+std::uint32_t bits(float x) {
+  return std::bit_cast<std::uint32_t>(x);
+}
+
+// Every lane of the lane kernel, on each build of it the processor can run
+// (baseline and AVX2), equals the single evaluation bit for bit (a NaN or a
+// signed zero too) over the search's J grid, for both series, fixed and
+// controllable pitch, with and without the drag correction, at the ends and
+// the middle of the P/D grid. A sweep of the whole grid gives the same values
+// (and the same KT when only the thrust is asked for) and stops after the
+// first group holding a negative thrust.
 TEST(SeriesDispatch, LanesMatchSingleEvaluation) {
-  for (const SeriesSettings set : {SeriesSettings{1, 0.0f}, SeriesSettings{2, 1.0f}}) {
-    for (const bool corrected : {false, true}) {
-      OpenWaterState ctx;
-      if (corrected) {
-        ctx.ReVa = 7.5f;
-        ctx.ReN = 110.0f;
-      }
-      float J[SERIES_LANES];
-      float j = 0.1f;
-      for (int k = 0; k < 1400; k += SERIES_LANES) {
-        for (int l = 0; l < SERIES_LANES; ++l, j = j + 0.001f) J[l] = j;
-        float KT[SERIES_LANES], KQ[SERIES_LANES], ETA0[SERIES_LANES];
-        float Z = 4.0f;
-        SERIES_KTKQ_LANES(ctx, set, 0.87f, 0.62f, Z, J, KT, KQ, ETA0);
-        for (int l = 0; l < SERIES_LANES; ++l) {
-          OpenWaterState one = ctx;
-          one.J = J[l];
-          float Z1 = 4.0f;
-          SERIES_KTKQ(one, set, 0.87f, 0.62f, Z1);
-          ASSERT_EQ(KT[l], one.KT);
-          ASSERT_EQ(KQ[l], one.KQ);
-          ASSERT_EQ(ETA0[l], one.ETA0);
-          ASSERT_EQ(Z, Z1);
+  constexpr int N = 1408;  // J 0.100 .. 1.507, whole lane groups
+  static_assert(N % SERIES_LANES == 0);
+  float J[N];
+  float j = 0.1f;
+  for (float& x : J) x = j, j = j + 0.001f;
+  int codes = 0;
+  for (const LaneCode code : {LaneCode::Baseline, LaneCode::Avx2}) {
+    if (!LANE_CODE_AVAILABLE(code)) continue;
+    ++codes;
+    for (const SeriesSettings set : {SeriesSettings{1, 0.0f}, SeriesSettings{2, 1.0f},
+                                     SeriesSettings{1, 1.0f}, SeriesSettings{2, 0.0f}}) {
+      for (const bool corrected : {false, true}) {
+        OpenWaterState ctx;
+        if (corrected) {
+          ctx.ReVa = 7.5f;
+          ctx.ReN = 110.0f;
+        }
+        for (const float PD : {0.5f, 0.87f, 1.39f}) {
+          float KT[N], KQ[N], ETA0[N];
+          int first_negative = N;
+          for (int k = 0; k < N; k += SERIES_LANES) {
+            float Z = 4.0f;
+            ASSERT_EQ(SERIES_KTKQ_SWEEP_WITH(code, ctx, set, PD, 0.62f, Z, J + k, SERIES_LANES,
+                                             KT + k, KQ + k, ETA0 + k),
+                      SERIES_LANES);
+            for (int l = k; l < k + SERIES_LANES; ++l) {
+              OpenWaterState one = ctx;
+              one.J = J[l];
+              float Z1 = 4.0f;
+              SERIES_KTKQ(one, set, PD, 0.62f, Z1);
+              ASSERT_EQ(bits(KT[l]), bits(one.KT))
+                  << static_cast<int>(code) << ' ' << set.SERIES << ' ' << PD << ' ' << J[l];
+              ASSERT_EQ(bits(KQ[l]), bits(one.KQ));
+              ASSERT_EQ(bits(ETA0[l]), bits(one.ETA0));
+              ASSERT_EQ(Z, Z1);
+              if (one.KT < 0.0f && first_negative == N) first_negative = l;
+            }
+          }
+          float KTs[N], KQs[N], ETA0s[N];
+          float Z = 4.0f;
+          const int swept =
+              SERIES_KTKQ_SWEEP_WITH(code, ctx, set, PD, 0.62f, Z, J, N, KTs, KQs, ETA0s);
+          const int group_end = (first_negative / SERIES_LANES + 1) * SERIES_LANES;
+          ASSERT_EQ(swept, first_negative == N ? N : group_end) << PD;
+          // Thrust only: the same KT.
+          float KTt[N];
+          ASSERT_EQ(
+              SERIES_KTKQ_SWEEP_WITH(code, ctx, set, PD, 0.62f, Z, J, N, KTt, nullptr, nullptr),
+              swept);
+          for (int l = 0; l < swept; ++l) {
+            ASSERT_EQ(bits(KTs[l]), bits(KT[l]));
+            ASSERT_EQ(bits(KQs[l]), bits(KQ[l]));
+            ASSERT_EQ(bits(ETA0s[l]), bits(ETA0[l]));
+            ASSERT_EQ(bits(KTt[l]), bits(KT[l]));
+          }
         }
       }
     }
   }
+  EXPECT_GE(codes, 1);
+  if (!LANE_CODE_AVAILABLE(LaneCode::Avx2)) GTEST_SKIP() << "no AVX2 here: baseline build only";
 }
 
 TEST(SeriesMessage, NamesSeriesOnBothUnits) {
