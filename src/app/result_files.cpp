@@ -1,8 +1,12 @@
 #include "app/result_files.hpp"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
+#include <cstring>
+#include <future>
+#include <sstream>
 #include <system_error>
 
 namespace vdk {
@@ -14,21 +18,32 @@ bool WRITE_FILE_ATOMICALLY(const std::filesystem::path& path, std::string_view c
   // two threads writing different files, never share one.
   fs::path tmp = path;
   tmp += ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-    if (!f) {
-      error = "cannot create " + tmp.string();
-      return false;
+  // Plain POSIX calls: one open, the writes, and a close whose failure (a
+  // full disc seen only at close on some file systems) counts as a failed write.
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = "cannot create " + tmp.string() + ": " + std::strerror(errno);
+    return false;
+  }
+  const char* p = content.data();
+  std::size_t left = content.size();
+  bool written = true;
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      written = false;
+      break;
     }
-    f.write(content.data(), static_cast<std::streamsize>(content.size()));
-    f.flush();
-    if (!f) {
-      f.close();
-      std::error_code ec;
-      fs::remove(tmp, ec);
-      error = "cannot write " + tmp.string();
-      return false;
-    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (::close(fd) != 0) written = false;
+  if (!written) {
+    std::error_code ec;
+    fs::remove(tmp, ec);
+    error = "cannot write " + tmp.string();
+    return false;
   }
   std::error_code ec;
   fs::rename(tmp, path, ec);
@@ -51,15 +66,37 @@ bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error) {
 
 bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::ostream& err) {
   bool ok = true;
-  if (!files.json.empty()) ok = WRITE_JSON_FILE(doc, files.json, err) && ok;
   const bool tables_used = !files.csv.empty() || !files.html.empty();
   const bool figures_used = !files.plots.empty() || !files.html.empty();
+  // The JSON document shares nothing with the tables, figures and page but
+  // the run's records, which both only read: with other outputs wanted it is
+  // built and written on a second thread meanwhile. Its messages still come
+  // first on standard error.
+  std::ostringstream json_err;
+  std::future<bool> json;
+  if (!files.json.empty()) {
+    if (tables_used || figures_used)
+      json = std::async(std::launch::async, [&doc, &files, &json_err] {
+        return WRITE_JSON_FILE(doc, files.json, json_err);
+      });
+    else
+      ok = WRITE_JSON_FILE(doc, files.json, err);
+  }
+  const auto json_done = [&] {
+    if (!json.valid()) return;
+    ok = json.get() && ok;
+    err << json_err.str();
+  };
   const std::vector<ResultTable> tables =
       tables_used ? RESULT_TABLES(doc) : std::vector<ResultTable>{};
   const RunFigures figures = figures_used ? RUN_FIGURES(doc) : RunFigures{};
-  if (!files.csv.empty()) ok = WRITE_CSV_FILES(tables, files.csv, err) && ok;
-  if (!files.plots.empty()) ok = WRITE_PLOT_FILES(figures, files.plots, err) && ok;
-  if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, figures, tables, files.html, err) && ok;
+  // The other files' messages are gathered too, to follow the JSON file's.
+  std::ostringstream rest_err;
+  if (!files.csv.empty()) ok = WRITE_CSV_FILES(tables, files.csv, rest_err) && ok;
+  if (!files.plots.empty()) ok = WRITE_PLOT_FILES(figures, files.plots, rest_err) && ok;
+  if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, figures, tables, files.html, rest_err) && ok;
+  json_done();
+  err << rest_err.str();
   return ok;
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <limits>
 
@@ -28,9 +28,9 @@ constexpr const char* INK = "#000000";
 // A number for an attribute: at most two decimals, no trailing zeros.
 std::string NUM(double v) {
   if (!std::isfinite(v)) v = 0;
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  std::string s = buf;
+  char buf[48];
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+  std::string s(buf, res.ptr);
   while (s.back() == '0') s.pop_back();
   if (s.back() == '.') s.pop_back();
   if (s == "-0") s = "0";
@@ -237,9 +237,10 @@ std::vector<double> ROUND_TICKS(double lo, double hi, int target) {
 std::string TICK_TEXT(double value, double step) {
   int decimals = 0;
   if (step > 0) decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  std::string s = buf;
+  char buf[400];  // a fixed-point double with up to 16 decimals
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, std::min(decimals, 16));
+  std::string s(buf, res.ptr);
   if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
   return s;
 }
@@ -250,6 +251,16 @@ std::string XML_ESCAPE(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
+    // A run of printable ASCII that needs no entity is copied as it stands.
+    std::size_t plain = i;
+    while (plain < text.size()) {
+      const unsigned char p = static_cast<unsigned char>(text[plain]);
+      if (p < 0x20 || p >= 0x7F || p == '&' || p == '<' || p == '>' || p == '"' || p == '\'') break;
+      ++plain;
+    }
+    out.append(text.substr(i, plain - i));
+    i = plain;
+    if (i == text.size()) break;
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c < 0x80) {
       switch (c) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <streambuf>
@@ -25,13 +26,24 @@ using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::strin
 
 // An object from its keys and values in order. (The initializer-list
 // constructor of the library makes and destroys a two-element array for
-// every pair; this keeps the document cheap to build.)
-using KeyValue = std::pair<const char*, Json>;
+// every pair; this keeps the document cheap to build.) The value is mutable
+// so that a nested table is moved into its parent, not copied: the list's
+// elements are the temporaries of the call.
+struct KeyValue {
+  const char* key;
+  mutable Json value;
+};
+// Appends a key this program knows to be new in the object, without the
+// library's search of the keys already there (a linear one in a key-ordered
+// object).
+void APPEND(Json::object_t& o, const char* key, Json&& value) {
+  static_cast<Json::object_t::Container&>(o).emplace_back(key, std::move(value));
+}
 Json OBJ(std::initializer_list<KeyValue> kv) {
   Json j = Json::object();
   Json::object_t& o = j.get_ref<Json::object_t&>();
   o.reserve(kv.size());
-  for (const KeyValue& p : kv) o.emplace(std::string(p.first), Json(p.second));
+  for (const KeyValue& p : kv) APPEND(o, p.key, std::move(p.value));
   return j;
 }
 
@@ -121,7 +133,9 @@ Json UNITS() {
       {"roughness", "um (below 1: 1000 CA given)"},
   };
   Json u = Json::object();
-  for (const auto& [key, unit] : kUnits) u[key] = unit;
+  Json::object_t& o = u.get_ref<Json::object_t&>();
+  o.reserve(std::size(kUnits));
+  for (const auto& [key, unit] : kUnits) APPEND(o, key, Json(unit));
   return u;
 }
 
@@ -328,10 +342,17 @@ Json PER_SPEED(const RunResult& r) {
                                       "w",
                                       "t",
                                       "etaR"};
-  Json j;
-  for (const char* k : kKeys) j[k] = Json::array();
+  Json j = Json::object();
+  Json::object_t& obj = j.get_ref<Json::object_t&>();
+  for (const char* k : kKeys) APPEND(obj, k, Json::array());
+  Json::object_t::Container& cols = obj;
+  // The columns are filled in their order, so the next one is found at the
+  // cursor without a search of the keys.
+  std::size_t cursor = 0;
   auto put = [&](const char* k, bool has, float v) {
-    j[k].push_back(has ? Json(v) : Json(nullptr));
+    if (cursor >= cols.size() || cols[cursor].first != k) cursor = 0;
+    while (cols[cursor].first != k) ++cursor;
+    cols[cursor++].second.push_back(has ? Json(v) : Json(nullptr));
   };
   for (const SpeedBlock& b : res.blocks) {
     const int i = b.i;
@@ -394,7 +415,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
       j["friction"] = nullptr;
       j["wave"] = nullptr;
       j["totals"] = nullptr;
-      a.push_back(j);
+      a.push_back(std::move(j));
       continue;
     }
     j["LR"] = h.LR;
@@ -443,7 +464,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
       wj["RBT"] = w.Rbot;
       wj["CW"] = w.CW;
     }
-    j["wave"] = wj;
+    j["wave"] = std::move(wj);
     if (b.end == BlockEnd::Complete) {
       const CorrelationAndTotals& t = b.totals;
       j["totals"] = OBJ({{"CA_Holtrop", t.CA_holtrop},
@@ -459,7 +480,7 @@ Json SPEED_BLOCKS(const ResistanceResult& res) {
     } else {
       j["totals"] = nullptr;
     }
-    a.push_back(j);
+    a.push_back(std::move(j));
   }
   return a;
 }
@@ -742,7 +763,7 @@ Json TRIAL_PROPELLER(const RunResult& r) {
   q["etad_computed"] = p.etad_computed;
   q["PD"] = p.Pd;
   q["propellers"] = p.NPROP;
-  j["propeller"] = q;
+  j["propeller"] = std::move(q);
   return j;
 }
 
