@@ -15,8 +15,7 @@ bool WRITE_PLOT_FILES(const RunFigures& figures, const std::filesystem::path& di
   for (const Figure& f : figures.drawn) {
     const std::filesystem::path path = dir / f.file;
     std::string error;
-    if (WRITE_FILE_ATOMICALLY(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + f.svg,
-                              error)) {
+    if (WRITE_SVG_FILE(path, f.svg, error)) {
       err << "vardelonteksa: wrote " << path.lexically_normal().string() << '\n';
     } else {
       err << "vardelonteksa: " << error << '\n';

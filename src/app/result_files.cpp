@@ -56,6 +56,12 @@ bool WRITE_FILE_ATOMICALLY(const std::filesystem::path& path, std::string_view c
   return true;
 }
 
+bool WRITE_SVG_FILE(const std::filesystem::path& path, std::string_view svg, std::string& error) {
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  text += svg;
+  return WRITE_FILE_ATOMICALLY(path, text, error);
+}
+
 bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error) {
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
@@ -82,11 +88,6 @@ bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::o
     else
       ok = WRITE_JSON_FILE(doc, files.json, err);
   }
-  const auto json_done = [&] {
-    if (!json.valid()) return;
-    ok = json.get() && ok;
-    err << json_err.str();
-  };
   const std::vector<ResultTable> tables =
       tables_used ? RESULT_TABLES(doc) : std::vector<ResultTable>{};
   const RunFigures figures = figures_used ? RUN_FIGURES(doc) : RunFigures{};
@@ -95,7 +96,10 @@ bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::o
   if (!files.csv.empty()) ok = WRITE_CSV_FILES(tables, files.csv, rest_err) && ok;
   if (!files.plots.empty()) ok = WRITE_PLOT_FILES(figures, files.plots, rest_err) && ok;
   if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, figures, tables, files.html, rest_err) && ok;
-  json_done();
+  if (json.valid()) {
+    ok = json.get() && ok;
+    err << json_err.str();
+  }
   err << rest_err.str();
   return ok;
 }

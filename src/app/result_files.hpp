@@ -30,6 +30,10 @@ struct ResultFiles {
 bool WRITE_FILE_ATOMICALLY(const std::filesystem::path& path, std::string_view content,
                            std::string& error);
 
+// Writes the figure `svg` (an svg element) as a stand-alone SVG file: the
+// XML declaration, then the figure; atomically, as above.
+bool WRITE_SVG_FILE(const std::filesystem::path& path, std::string_view svg, std::string& error);
+
 // Makes the output folder `dir` when it is missing; false with the reason in
 // `error` when it cannot be made or is not a folder.
 bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error);

@@ -101,8 +101,7 @@ bool WRITE_SWEEP_PLOTS(const SweepResult& r, const std::filesystem::path& dir,
       continue;
     }
     std::string error;
-    if (WRITE_FILE_ATOMICALLY(
-            path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SVG_CHART(f.chart), error)) {
+    if (WRITE_SVG_FILE(path, SVG_CHART(f.chart), error)) {
       err << "vardelonteksa sweep: wrote " << path.lexically_normal().string() << '\n';
     } else {
       err << "vardelonteksa sweep: " << error << '\n';

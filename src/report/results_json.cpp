@@ -351,7 +351,7 @@ Json PER_SPEED(const RunResult& r) {
   std::size_t cursor = 0;
   auto put = [&](const char* k, bool has, float v) {
     if (cursor >= cols.size() || cols[cursor].first != k) cursor = 0;
-    while (cols[cursor].first != k) ++cursor;
+    while (cols.at(cursor).first != k) ++cursor;
     cols[cursor++].second.push_back(has ? Json(v) : Json(nullptr));
   };
   for (const SpeedBlock& b : res.blocks) {
