@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 #include "app/run_sequence.hpp"
 #include "core/version.hpp"
 #include "input/read_ship_data.hpp"

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "input/read_ship_data.hpp"
-#include "report/results_html.hpp"
+#include "results/results_html.hpp"
 #include "run/calculate.hpp"
 
 namespace {

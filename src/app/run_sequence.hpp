@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 #include "report/console_dialogue.hpp"
 #include "run/calculate.hpp"
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <optional>
 
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 #include "app/sweep.hpp"
 #include "chart/chart.hpp"
 

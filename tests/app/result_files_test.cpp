@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/run_sequence.hpp"
-#include "report/results_json.hpp"
+#include "results/results_json.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

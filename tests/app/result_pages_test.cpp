@@ -12,7 +12,7 @@
 
 #include "app/run_sequence.hpp"
 #include "chart/chart.hpp"
-#include "report/results_html.hpp"
+#include "results/results_html.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

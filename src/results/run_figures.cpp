@@ -1,4 +1,4 @@
-#include "report/run_figures.hpp"
+#include "results/run_figures.hpp"
 
 #include <algorithm>
 #include <cmath>

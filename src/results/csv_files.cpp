@@ -1,8 +1,8 @@
 #include <string>
 
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 #include "format/text_fields.hpp"
-#include "report/result_tables.hpp"
+#include "results/result_tables.hpp"
 
 namespace vdk {
 

@@ -1,4 +1,4 @@
-#include "report/results_json.hpp"
+#include "results/results_json.hpp"
 
 #include <algorithm>
 #include <cstdint>

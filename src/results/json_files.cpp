@@ -1,7 +1,7 @@
 #include <string>
 
-#include "app/result_files.hpp"
-#include "report/results_json.hpp"
+#include "results/result_files.hpp"
+#include "results/results_json.hpp"
 
 namespace vdk {
 

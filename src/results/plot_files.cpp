@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 
 namespace vdk {
 

@@ -1,4 +1,4 @@
-#include "report/result_tables.hpp"
+#include "results/result_tables.hpp"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "report/run_document.hpp"
+#include "results/run_document.hpp"
 
 namespace vdk {
 

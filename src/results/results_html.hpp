@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "report/result_tables.hpp"
-#include "report/run_document.hpp"
-#include "report/run_figures.hpp"
+#include "results/result_tables.hpp"
+#include "results/run_document.hpp"
+#include "results/run_figures.hpp"
 
 namespace vdk {
 

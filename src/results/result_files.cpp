@@ -1,4 +1,4 @@
-#include "app/result_files.hpp"
+#include "results/result_files.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
-#include "app/result_files.hpp"
-#include "report/results_html.hpp"
+#include "results/result_files.hpp"
+#include "results/results_html.hpp"
 
 namespace vdk {
 

@@ -1,4 +1,4 @@
-#include "report/results_html.hpp"
+#include "results/results_html.hpp"
 
 #include <algorithm>
 #include <optional>

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "report/run_document.hpp"
+#include "results/run_document.hpp"
 
 namespace vdk {
 
