@@ -76,15 +76,15 @@ std::filesystem::path KEPT_FOLDER(const SweepOptions& o, std::size_t index) {
 
 // Writes a variant's report, echo and JSON into its kept folder; what cannot
 // be written is said in `errors`.
-void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ReadResult& read,
-                  const std::optional<Stop>& input_stop, const std::vector<std::string>& messages,
-                  const std::optional<RunResult>& result, const std::string& date,
-                  std::string& errors) {
+void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ShipRecord& ship,
+                  const std::string& echo, const std::optional<Stop>& input_stop,
+                  const std::vector<std::string>& messages, const std::optional<RunResult>& result,
+                  const std::string& date, std::string& errors) {
   const std::filesystem::path dir = KEPT_FOLDER(o, index);
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   std::string error;
-  if (!WRITE_FILE_ATOMICALLY(dir / kEchoFile, read.echo, error)) errors += error + '\n';
+  if (!WRITE_FILE_ATOMICALLY(dir / kEchoFile, echo, error)) errors += error + '\n';
   if (result) {
     std::ostream console(nullptr);  // the console lines are not kept
     std::ostringstream son;
@@ -96,8 +96,8 @@ void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ReadResult& re
     doc.version = PROGRAM_VERSION;
     doc.data_name = o.run.data.string();
     doc.run_date = date;
-    doc.ship = read.ship;
-    doc.echo = read.echo;
+    doc.ship = ship;
+    doc.echo = echo;
     doc.input_stop = input_stop;
     doc.input_messages = messages;
     doc.result = result;
@@ -108,34 +108,26 @@ void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ReadResult& re
   }
 }
 
-// One variant: the base file read with its values, checked as a data file
-// is, and calculated with the sweep's options.
-SweepRow CALCULATE_VARIANT(const SweepOptions& o, const std::string& base,
-                           const ShipRecord& base_ship, std::size_t index,
+// One variant: the base ship with the variant's values, derived again,
+// checked as a data file is, and calculated with the sweep's options.
+SweepRow CALCULATE_VARIANT(const SweepOptions& o, const ReadResult& base, std::size_t index,
                            const std::string& date) {
   SweepRow row;
   row.values = o.variants.rows[index];
-  const std::vector<FieldValue> fields =
-      VARIANT_FIELDS(base_ship, o.variants.names, row.values, o.hold_cb);
-  if (o.hold_cb) row.values.push_back(fields.back().value);
-  std::istringstream data(base);
-  const ReadResult read = READ_SHIP_DATA(data, o.run.data.string(), fields);
-  std::optional<Stop> stop = read.stop;
-  std::vector<std::string> messages = read.message_lines;
-  if (!stop) {
-    ValidationResult checked = VALIDATE_SHIP_DATA(read.ship);
-    stop = checked.stop;
-    messages.insert(messages.end(), checked.message_lines.begin(), checked.message_lines.end());
-  }
+  const ShipRecord ship = VARIANT_SHIP(base.ship, o.variants.names, row.values, o.hold_cb);
+  if (o.hold_cb) row.values.push_back(ship.V);
+  const ValidationResult checked = VALIDATE_SHIP_DATA(ship);
   std::optional<RunResult> result;
-  if (stop) {
-    row.status = stop->status;
-    row.message = STOP_MESSAGE(*stop, messages);
+  if (checked.stop) {
+    row.status = checked.stop->status;
+    row.message = STOP_MESSAGE(*checked.stop, checked.message_lines);
   } else {
-    result = CALCULATE_WITH_OPTIONS(read.ship, o.run);
+    result = CALCULATE_WITH_OPTIONS(ship, o.run);
     FILL_ROW(row, *result);
   }
-  if (!o.keep.empty()) KEEP_VARIANT(o, index, read, stop, messages, result, date, row.errors);
+  if (!o.keep.empty())
+    KEEP_VARIANT(o, index, ship, ECHO_LISTING(ship, base.comments), checked.stop,
+                 checked.message_lines, result, date, row.errors);
   return row;
 }
 
@@ -158,7 +150,7 @@ SweepResult RUN_SWEEP(const SweepOptions& o, const std::string& base, std::ostre
   const std::size_t total = o.variants.rows.size();
   r.rows.resize(total);
   std::istringstream data(base);
-  const ShipRecord base_ship = READ_SHIP_DATA(data, o.run.data.string()).ship;
+  const ReadResult base_read = READ_SHIP_DATA(data, o.run.data.string());
   const std::string date = RUN_DATE();
 
   // Workers take the next variant from a shared counter; each row goes to
@@ -167,7 +159,7 @@ SweepResult RUN_SWEEP(const SweepOptions& o, const std::string& base, std::ostre
   auto work = [&] {
     for (std::size_t k; (k = next.fetch_add(1)) < total;) {
       try {
-        r.rows[k] = CALCULATE_VARIANT(o, base, base_ship, k, date);
+        r.rows[k] = CALCULATE_VARIANT(o, base_read, k, date);
       } catch (const std::exception& e) {
         r.rows[k].values = o.variants.rows[k];
         r.rows[k].status = EXIT_INTERNAL;

@@ -7,9 +7,9 @@
 #include <map>
 #include <optional>
 
-#include "results/result_files.hpp"
 #include "app/sweep.hpp"
 #include "chart/chart.hpp"
+#include "results/result_files.hpp"
 
 namespace vdk {
 

@@ -292,33 +292,27 @@ std::optional<VariantTable> PARSE_VARIANTS_CSV(std::string_view text, std::strin
   return t;
 }
 
-std::vector<FieldValue> VARIANT_FIELDS(const ShipRecord& base,
-                                       const std::vector<std::string>& names,
-                                       const std::vector<float>& row, bool hold_cb) {
-  std::vector<FieldValue> fields;
-  float Lwl = base.Lwl, B = base.B, Tf = base.Tf, Ta = base.Ta;
+ShipRecord VARIANT_SHIP(const ShipRecord& base, const std::vector<std::string>& names,
+                        const std::vector<float>& row, bool hold_cb) {
+  ShipRecord ship = base;
   for (std::size_t k = 0; k < names.size(); ++k) {
     const std::string& n = names[k];
     const float x = row[k];
     if (n == "T") {
-      fields.push_back({"Tf", x});
-      fields.push_back({"Ta", x});
-      Tf = Ta = x;
+      ship.Tf = ship.Ta = x;
       continue;
     }
-    fields.push_back({n, x});
-    if (n == "Lwl") Lwl = x;
-    if (n == "B") B = x;
-    if (n == "Tf") Tf = x;
-    if (n == "Ta") Ta = x;
+    SET_SHIP_SCALAR(ship, n, x);
   }
   if (hold_cb) {
     // V = Cb Lwl B T with the base ship's Cb; T is the mean draught.
-    const double scale = (static_cast<double>(Lwl) / base.Lwl) * (static_cast<double>(B) / base.B) *
-                         ((0.5 * (static_cast<double>(Tf) + Ta)) / (0.5 * (base.Tf + base.Ta)));
-    fields.push_back({"V", static_cast<float>(base.V * scale)});
+    const double scale =
+        (static_cast<double>(ship.Lwl) / base.Lwl) * (static_cast<double>(ship.B) / base.B) *
+        ((0.5 * (static_cast<double>(ship.Tf) + ship.Ta)) / (0.5 * (base.Tf + base.Ta)));
+    ship.V = static_cast<float>(base.V * scale);
   }
-  return fields;
+  DERIVE_SHIP(ship);
+  return ship;
 }
 
 }  // namespace vdk

@@ -58,11 +58,10 @@ std::optional<VariantTable> GRID_VARIANTS(const std::vector<SweepVariable>& vars
 // cannot be used.
 std::optional<VariantTable> PARSE_VARIANTS_CSV(std::string_view text, std::string& error);
 
-// The field values that make the base data file this variant. `hold_cb`:
+// The base ship with the values of this variant, derived again. `hold_cb`:
 // the displacement volume V follows Lwl*B*T, T the mean of Tf and Ta, so the
-// block coefficient of the base ship is kept; V is then the last value.
-std::vector<FieldValue> VARIANT_FIELDS(const ShipRecord& base,
-                                       const std::vector<std::string>& names,
-                                       const std::vector<float>& row, bool hold_cb);
+// block coefficient of the base ship is kept.
+ShipRecord VARIANT_SHIP(const ShipRecord& base, const std::vector<std::string>& names,
+                        const std::vector<float>& row, bool hold_cb);
 
 }  // namespace vdk

@@ -76,6 +76,7 @@ class DataReader {
       }
       text.resize(80, ' ');
       WRITE_FORMATTED(echo_, "(A80)", text);
+      result_.comments.push_back(std::move(text));
     }
     return true;
   }
@@ -205,112 +206,121 @@ class DataReader {
   std::size_t next_token_ = 0;
 };
 
-// The value that replaces the file's for the field `symbol`, if any.
-const FieldValue* REPLACED(std::span<const FieldValue> replaced, std::string_view symbol) {
-  for (const FieldValue& f : replaced)
-    if (f.symbol == symbol) return &f;
-  return nullptr;
+// Reads one field into its scalar of the record.
+bool read_field(DataReader& r, const ShipField& f, ShipRecord& s) {
+  if (f.kind == FieldKind::Int) return r.integer(f.symbol, s.*f.integer);
+  return r.real(f.symbol, s.*f.real);
 }
 
-// Reads one field into its scalar of the record and adds it to the echo items.
-bool read_field(DataReader& r, const ShipField& f, ShipRecord& s, std::vector<Item>& items,
-                std::span<const FieldValue> replaced) {
-  const FieldValue* given = REPLACED(replaced, f.symbol);
-  if (f.kind == FieldKind::Int) {
-    int v = 0;
-    if (!r.integer(f.symbol, v)) return false;
-    if (given) v = static_cast<int>(given->value);
-    s.*f.integer = v;
-    items.emplace_back(v);
-  } else {
-    float v = 0;
-    if (!r.real(f.symbol, v)) return false;
-    if (given) v = given->value;
-    s.*f.real = v;
-    items.emplace_back(v);
+}  // namespace
+
+void ECHO_GROUP_VALUES(std::ostream& echo, const ShipFileGroup& g, const ShipRecord& s) {
+  std::vector<Item> items;
+  switch (g.shape) {
+    case GroupShape::Heading:
+      return;
+    case GroupShape::Values:
+      for (const ShipField& f : g.fields) {
+        if (f.kind == FieldKind::Int)
+          items.emplace_back(s.*f.integer);
+        else
+          items.emplace_back(s.*f.real);
+      }
+      break;
+    case GroupShape::SpeedList:
+      items.emplace_back(s.NSPEED);
+      for (int i = 1; i <= s.NSPEED; ++i) items.emplace_back(s.Vs(i));
+      break;
+    case GroupShape::Appendage:
+      // The (1+k2) as given, not the default it may leave in use.
+      items = {s.Sapp(g.appendage), s.OnePlusK2Given(g.appendage)};
+      break;
+    case GroupShape::ShaftHeight:
+      items = {s.ShaftHeight};  // the height as given, not the immersion
+      break;
+    case GroupShape::Corrections:
+      WRITE_FORMATTED(echo, "(A)", g.echo_heading);
+      for (int i = 1; i <= s.NCORR; ++i) WRITE_FORMATTED(echo, g.echo_format, i, s.Fcorr(i));
+      return;
   }
-  return true;
+  if (!g.echo_heading.empty()) WRITE_FORMATTED(echo, "(A)", g.echo_heading);
+  WRITE_FORMATTED(echo, g.echo_format, items);
 }
+
+std::string ECHO_LISTING(const ShipRecord& ship, std::span<const std::string> comments) {
+  std::ostringstream echo;
+  std::size_t next = 0;
+  for (const ShipFileGroup& g : SHIP_FILE_GROUPS()) {
+    for (int k = 0; k < g.comment_lines; ++k, ++next) {
+      std::string text = next < comments.size() ? comments[next] : std::string();
+      text.resize(80, ' ');
+      WRITE_FORMATTED(echo, "(A80)", text);
+    }
+    ECHO_GROUP_VALUES(echo, g, ship);
+  }
+  return echo.str();
+}
+
+namespace {
 
 // The stop for a trial speed outside the speed range, with today's console lines.
-void trial_speed_stop(const ShipRecord& s, ReadResult& result) {
+void trial_speed_stop(const ShipRecord& s, std::optional<Stop>& stop,
+                      std::vector<std::string>& message_lines) {
   std::string text = FORMAT_TO_STRING("(4/5X,'**** DATA GIRISI HATASI ****')");
   text += FORMAT_TO_STRING("(4X,'SEYIR HIZI Vtrial = ', F6.2,' knots')", s.Vtrial);
   text +=
       FORMAT_TO_STRING("(4X,'Vs(1)=',F6.2,' --- Vs(n)=',F6.2, ' knots')", s.Vs(1), s.Vs(s.NSPEED));
   text += FORMAT_TO_STRING("(4X,'GIRILEN HIZ ARALIGI DISINDA GIRILDI - STOP')");
-  result.message_lines = lines_of(text);
-  result.message_lines.insert(result.message_lines.end(), 2, "");
-  result.stop = Stop{EXIT_BAD_INPUT, false, {}, "trial speed outside the speed range"};
+  message_lines = lines_of(text);
+  message_lines.insert(message_lines.end(), 2, "");
+  stop = Stop{EXIT_BAD_INPUT, false, {}, "trial speed outside the speed range"};
 }
 
-// The check or the derived value that follows the read of group `g`. False
-// when the reading stops here.
+// The check that follows the read of group `g`. False when the reading stops here.
 bool apply_rule(const ShipFileGroup& g, ReadResult& result) {
   ShipRecord& s = result.ship;
-  switch (g.rule) {
-    case GroupRule::None:
-      break;
-    case GroupRule::TrialSpeedWithinSpeeds:
-      if (s.Vs(s.NSPEED) < s.Vtrial || s.Vs(1) > s.Vtrial) {
-        trial_speed_stop(s, result);
-        return false;
-      }
-      break;
-    case GroupRule::PropellerGiven:
-      s.NoDN = (std::fabs(s.D) < 0.001f && std::fabs(s.N) < 0.001f) ? 1 : 0;
-      break;
+  if (g.rule == GroupRule::TrialSpeedWithinSpeeds &&
+      (s.Vs(s.NSPEED) < s.Vtrial || s.Vs(1) > s.Vtrial)) {
+    trial_speed_stop(s, result.stop, result.message_lines);
+    return false;
   }
   return true;
 }
 
 // One group of the file: its comment lines, its read, its echo and what follows
 // from it. False when the reading stops here.
-bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result,
-                std::span<const FieldValue> replaced) {
+bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadResult& result) {
   ShipRecord& s = result.ship;
   r.group(g.number);
   if (!r.comments(g.comment_lines)) return false;
   if (g.shape == GroupShape::Heading) return true;
   r.begin_values();
-  std::vector<Item> items;  // the echo line
   switch (g.shape) {
     case GroupShape::Heading:
       break;
     case GroupShape::Values:
       for (const ShipField& f : g.fields)
-        if (!read_field(r, f, s, items, replaced)) return false;
+        if (!read_field(r, f, s)) return false;
       break;
     case GroupShape::SpeedList:
-      if (!read_field(r, g.fields[0], s, items, {})) return false;
+      if (!read_field(r, g.fields[0], s)) return false;
       if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
         return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
                       std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
-      for (int i = 1; i <= s.NSPEED; ++i) {
+      for (int i = 1; i <= s.NSPEED; ++i)
         if (!r.real(indexed(g.fields[1].symbol, i), s.Vs(i))) return false;
-        items.emplace_back(s.Vs(i));
-      }
       break;
     case GroupShape::Appendage: {
       const int i = g.appendage;
-      float given = 0;
       if (!r.real(indexed(g.fields[0].symbol, i), s.Sapp(i))) return false;
-      if (!r.real(indexed(g.fields[1].symbol, i), given)) return false;
-      items = {s.Sapp(i), given};  // the echo shows the (1+k2) as given
-      if (std::fabs(given) > 0.001f) s.OnePlusK2(i) = given;
+      if (!r.real(indexed(g.fields[1].symbol, i), s.OnePlusK2Given(i))) return false;
       break;
     }
-    case GroupShape::ShaftHeight: {
-      float h = 0;
-      if (!r.real(g.fields[0].symbol, h)) return false;
-      if (const FieldValue* given = REPLACED(replaced, g.fields[0].symbol)) h = given->value;
-      items = {h};  // the echo shows the height as given
-      if (std::fabs(h) < 0.01f) h = 0.32f * s.Ta;
-      s.Hsd = s.Ta - h;
+    case GroupShape::ShaftHeight:
+      if (!r.real(g.fields[0].symbol, s.ShaftHeight)) return false;
       break;
-    }
     case GroupShape::Corrections:
-      if (!read_field(r, g.fields[0], s, items, {})) return false;
+      if (!read_field(r, g.fields[0], s)) return false;
       if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
         return r.fail("DUZELTME FAKTORU SAYISI " + std::string(g.fields[0].symbol) + " = " +
                       std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI");
@@ -319,12 +329,7 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
       break;
   }
   r.end_values();
-  if (!g.echo_heading.empty()) WRITE_FORMATTED(echo, "(A)", g.echo_heading);
-  if (g.shape == GroupShape::Corrections) {
-    for (int i = 1; i <= s.NCORR; ++i) WRITE_FORMATTED(echo, g.echo_format, i, s.Fcorr(i));
-  } else {
-    WRITE_FORMATTED(echo, g.echo_format, items);
-  }
+  ECHO_GROUP_VALUES(echo, g, s);
   return apply_rule(g, result);
 }
 
@@ -398,17 +403,15 @@ std::optional<float> READ_CONSOLE_REAL(std::istream& in) {
 }
 
 ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name) {
-  return READ_SHIP_DATA(data, file_name, {});
-}
-
-ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name,
-                          std::span<const FieldValue> replaced) {
   ReadResult result;
-  ASSIGN_APPENDAGE_NAMES(result.ship);
   std::ostringstream echo;
   DataReader r(data, echo, file_name, result);
-  for (const ShipFileGroup& g : SHIP_FILE_GROUPS())
-    if (!read_group(r, g, echo, result, replaced)) break;
+  int read_up_to = 0;
+  for (const ShipFileGroup& g : SHIP_FILE_GROUPS()) {
+    if (!read_group(r, g, echo, result)) break;
+    read_up_to = g.number;
+  }
+  DERIVE_SHIP(result.ship, read_up_to);
   result.echo = echo.str();
   return result;
 }
@@ -467,7 +470,20 @@ std::optional<std::string> first_refusal(const ShipRecord& s) {
 
 ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship) {
   ValidationResult result;
-  if (std::optional<std::string> what = first_refusal(ship)) {
+  // The counts and the trial speed, as the reader checks them while reading:
+  // a record made or changed in code has not been through the reader.
+  std::optional<std::string> what;
+  if (ship.NSPEED < 1 || ship.NSPEED > MAX_SPEEDS)
+    what = "HIZ SAYISI NSPEED = " + std::to_string(ship.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI";
+  else if (ship.NCORR < 0 || ship.NCORR == 1 || ship.NCORR > MAX_CORR)
+    what = "DUZELTME FAKTORU SAYISI NCORR = " + std::to_string(ship.NCORR) +
+           " - 0 VEYA 2 ILE 10 ARASINDA OLMALI";
+  if (!what && (ship.Vs(ship.NSPEED) < ship.Vtrial || ship.Vs(1) > ship.Vtrial)) {
+    trial_speed_stop(ship, result.stop, result.message_lines);
+    return result;
+  }
+  if (!what) what = first_refusal(ship);
+  if (what) {
     result.stop = Stop{EXIT_BAD_INPUT, false, {}, "data value refused"};
     result.message_lines = {"", " VERI HATASI - VARDELONTEKSA.TSK: " + *what};
   }

@@ -1,7 +1,4 @@
 // Reading the ship data file VARDELONTEKSA.TSK with its echo listing.
-//
-// Installed public header of the engine library (reading and validating a data file): changes to it
-// are changes to what other programs build against.
 #pragma once
 
 #include <istream>
@@ -12,6 +9,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "input/ship_file_layout.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk {
@@ -19,8 +17,9 @@ namespace vdk {
 // What reading the data file gives: the record, the echo listing and, when the
 // file cannot be used, the stop with the console lines that explain it.
 struct ReadResult {
-  ShipRecord ship;   // defaults applied, appendage names assigned, NoDN and Hsd derived
+  ShipRecord ship;   // the values as given and as derived (DERIVE_SHIP)
   std::string echo;  // the echo listing VARDELONTEKSA.CRL, up to where reading stopped
+  std::vector<std::string> comments;  // the comment lines read, each as echoed (80 characters)
   std::optional<Stop> stop;
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
 };
@@ -31,22 +30,21 @@ struct ReadResult {
 // the speed range stops with EXIT_BAD_INPUT as well.
 ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name = "VARDELONTEKSA.TSK");
 
-// A value that takes the place of the one the file gives for the scalar field
-// `symbol` of the layout ("B", "Tf", "Hsd", "NPROP", ...). The file's own value
-// must still be readable; the record, the echo and the rules that follow the
-// group (the trial speed within the speeds, the propeller given, the shaft
-// immersion from Ta) are then those of a file that holds `value`. An integer
-// field takes the value's whole part.
-struct FieldValue {
-  std::string symbol;
-  float value = 0;
-};
+// The echo of one group's values as the program understood them, in the
+// group's echo format, from the record: the (1+k2) and the shaft height as
+// given, not the values derived from them.
+void ECHO_GROUP_VALUES(std::ostream& echo, const ShipFileGroup& g, const ShipRecord& ship);
 
-// Reads the data file as above with the values of `replaced` in place of the file's.
-ReadResult READ_SHIP_DATA(std::istream& data, std::string_view file_name,
-                          std::span<const FieldValue> replaced);
+// The echo listing of a whole record: the comment lines in file order (a line
+// missing from `comments` is blank), each group followed by its values. For
+// a record read from a complete data file with its comment lines it is the
+// reader's echo, byte for byte.
+std::string ECHO_LISTING(const ShipRecord& ship, std::span<const std::string> comments);
 
-// The checks made after the whole file is read, before any calculation.
+// The checks of a whole record before any calculation: the counts of the
+// lists, the trial speed within the speed range (as the reader checks them
+// while it reads), then the values the calculation cannot use. The first
+// check that fails gives the stop and its console lines.
 struct ValidationResult {
   std::optional<Stop> stop;
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends

@@ -97,7 +97,7 @@ constexpr ShipFileGroup kGroups[] = {
     values(31, 3, kThrusters, "(I4,2X,F8.3)"),
     values(32, 8, kD, "(F8.3)"),
     values(33, 1, kN, "(F8.3)"),
-    values(34, 1, kPD, "(F8.3)", GroupRule::PropellerGiven),
+    values(34, 1, kPD, "(F8.3)"),
     {35, 2, G::ShaftHeight, kShaft, "(F8.3)", {}, GroupRule::None, 0},
     values(36, 2, kCP, "(F8.3)"),
     values(37, 4, kPropellers, "(3I4)"),
@@ -136,22 +136,49 @@ std::span<const AppendageKind> APPENDAGE_KINDS() {
   return kAppendageKinds;
 }
 
-void ASSIGN_APPENDAGE_NAMES(ShipRecord& ship) {
-  for (int i = 1; i <= NUM_APPENDAGES; ++i) {
-    std::string name(kAppendageKinds[i - 1].name);
-    name.resize(30, ' ');
-    ship.AppendageName(i) = name;
-    ship.OnePlusK2(i) = kAppendageKinds[i - 1].default_one_plus_k2;
-  }
-}
-
 float* SHIP_SCALAR(ShipRecord& ship, std::string_view symbol) {
   for (const ShipFileGroup& g : kGroups) {
-    if (g.shape == G::ShaftHeight && g.fields[0].symbol == symbol) return &ship.Hsd;
+    if (g.shape == G::ShaftHeight && g.fields[0].symbol == symbol) return &ship.ShaftHeight;
     for (const ShipField& f : g.fields)
       if (f.real != nullptr && f.symbol == symbol) return &(ship.*f.real);
   }
   return nullptr;
+}
+
+namespace {
+
+// The field of the layout that the symbol names, among the scalars (not the
+// list counts, which size their lists).
+const ShipField* SCALAR_FIELD(std::string_view symbol) {
+  for (const ShipFileGroup& g : kGroups) {
+    if (g.shape != G::Values && g.shape != G::ShaftHeight) continue;
+    for (const ShipField& f : g.fields)
+      if (f.symbol == symbol) return &f;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool SET_SHIP_SCALAR(ShipRecord& ship, std::string_view symbol, float value) {
+  const ShipField* f = SCALAR_FIELD(symbol);
+  if (f == nullptr) return false;
+  if (f->kind == FieldKind::Int)
+    ship.*f->integer = static_cast<int>(value);
+  else if (f->real != nullptr)
+    ship.*f->real = value;
+  else
+    *SHIP_SCALAR(ship, symbol) = value;  // the shaft height
+  DERIVE_SHIP(ship);
+  return true;
+}
+
+std::optional<float> SHIP_SCALAR_VALUE(const ShipRecord& ship, std::string_view symbol) {
+  const ShipField* f = SCALAR_FIELD(symbol);
+  if (f == nullptr) return std::nullopt;
+  if (f->kind == FieldKind::Int) return static_cast<float>(ship.*f->integer);
+  if (f->real != nullptr) return ship.*f->real;
+  return ship.ShaftHeight;
 }
 
 const std::vector<std::string_view>& SHIP_SCALAR_SYMBOLS() {

@@ -4,6 +4,7 @@
 // line. The reader and every writer of data files walk this one table.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -27,10 +28,9 @@ enum class GroupShape {
   Values,       // the fields in order, each into its scalar
   Heading,      // comment lines only (heading of the appendage table): no read
   SpeedList,    // fields: the count NSPEED (1..50), then Vs(1..NSPEED)
-  Appendage,    // fields: Sapp(i), then the given (1+k2)(i); a given value of
-                // magnitude 0.001 or less keeps the appendage kind's default
-  ShaftHeight,  // field: shaft-centre height above the base line, 0 = 0.32 Ta;
-                // the record keeps the immersion below the aft waterline, Hsd = Ta - height
+  Appendage,    // fields: Sapp(i), then the given (1+k2)(i) (OnePlusK2Given)
+  ShaftHeight,  // field: shaft-centre height above the base line (the record's
+                // ShaftHeight; the immersion Hsd is derived from it)
   Corrections,  // fields: the count NCORR (0 or 2..10), then Fcorr(1..NCORR)
 };
 
@@ -38,7 +38,6 @@ enum class GroupShape {
 enum class GroupRule {
   None,
   TrialSpeedWithinSpeeds,  // Vs(1) <= Vtrial <= Vs(NSPEED), else the run stops
-  PropellerGiven,          // NoDN = 1 when neither D nor N is given
 };
 
 struct ShipFileGroup {
@@ -67,8 +66,15 @@ std::span<const AppendageKind> APPENDAGE_KINDS();
 
 // The real scalar of the record that the data-file symbol names ("Lwl", "Tf",
 // "Vtrial", "D", ...), nullptr when the symbol names no real scalar. "Hsd" is
-// the shaft immersion the record holds, not the height the file gives.
+// the shaft height the file gives (ShaftHeight), from which the record derives
+// the immersion. After a change through the pointer, DERIVE_SHIP the record.
 float* SHIP_SCALAR(ShipRecord& ship, std::string_view symbol);
+// Sets the scalar of the record that the data-file symbol names, real or
+// integer (an integer field takes the value's whole part), and derives the
+// record again; false when the symbol names no scalar (a list or its count).
+bool SET_SHIP_SCALAR(ShipRecord& ship, std::string_view symbol, float value);
+// The value of that scalar (an integer field as a float), none for an unknown symbol.
+std::optional<float> SHIP_SCALAR_VALUE(const ShipRecord& ship, std::string_view symbol);
 // Every symbol SHIP_SCALAR knows, in file order.
 const std::vector<std::string_view>& SHIP_SCALAR_SYMBOLS();
 

@@ -1,21 +1,10 @@
 // Input summary of the resistance calculation: appendage sums, propeller data
-// case and displacement weight.
+// case (as the ship record derives it) and displacement weight.
 #include <cmath>
 
 #include "resistance/resistance.hpp"
 
 namespace vdk {
-
-int PROPELLER_DATA_CASE(float D, float N, float PD) {
-  // Later rules override earlier ones; an exact 0.1 counts as neither given
-  // nor missing.
-  int PropCase = 0;
-  if (D > 0.1f && N < 0.1f) PropCase = 1;
-  if (D > 0.1f && N > 0.1f) PropCase = 2;
-  if (D < 0.1f && N > 0.1f) PropCase = 3;
-  if (D > 0.1f && N > 0.1f && PD > 0.1f) PropCase = 4;
-  return PropCase;
-}
 
 InputSummary COMPUTE_INPUT_SUMMARY(const ShipRecord& s) {
   InputSummary r;
@@ -34,7 +23,7 @@ InputSummary COMPUTE_INPUT_SUMMARY(const ShipRecord& s) {
   r.Sapptot = sum_area;
 
   r.propeller_block = fabsf(s.D) >= 0.05f;
-  r.PropCase = PROPELLER_DATA_CASE(s.D, s.N, s.PD);
+  r.PropCase = s.PropCase;  // derived with the ship record
   r.DISPW = s.GRAV * s.RHO * s.V;
   return r;
 }

@@ -11,10 +11,6 @@
 
 namespace vdk {
 
-// Classification of the given propeller data: 0 nothing usable, 1 D only,
-// 2 D and N, 3 N only, 4 D, N and P/D.
-int PROPELLER_DATA_CASE(float D, float N, float PD);
-
 // Appendage sums, propeller data case and displacement weight.
 InputSummary COMPUTE_INPUT_SUMMARY(const ShipRecord& ship);
 

@@ -300,5 +300,43 @@ TEST(ConsoleAnswers, ListDirectedRealFromALine) {
   EXPECT_EQ(READ_CONSOLE_REAL(comma), 4.0f);
 }
 
+// The ship model derives its own values: a record read from a file, changed
+// in code and derived again, is the record read from the file with that
+// value; its echo, made from the record, is the reader's; and the checks made
+// while reading are made of the record too.
+TEST(ShipModel, ChangedRecordDerivesAndEchoesAsTheFileWithThatValue) {
+  for (const std::string& name : test::regression_cases()) {
+    std::istringstream data(test::read_file(test::regression_root() / name / "VARDELONTEKSA.TSK"));
+    const ReadResult r = READ_SHIP_DATA(data);
+    if (r.stop) continue;
+    EXPECT_EQ(ECHO_LISTING(r.ship, r.comments), r.echo) << name;
+  }
+  ShipFile f = test::worked_example();
+  std::istringstream data(test::ship_file_text(f));
+  ShipRecord changed = READ_SHIP_DATA(data).ship;
+  ASSERT_TRUE(SET_SHIP_SCALAR(changed, "Ta", 11.0f));
+  ASSERT_TRUE(SET_SHIP_SCALAR(changed, "N", 95.0f));
+  changed.OnePlusK2Given(3) = 2.5f;
+  DERIVE_SHIP(changed);
+  f.ship.Ta = 11.0f;
+  f.ship.N = 95.0f;
+  f.k2_given(3) = 2.5f;
+  std::istringstream again(test::ship_file_text(f));
+  const ShipRecord read = READ_SHIP_DATA(again).ship;
+  EXPECT_EQ(changed.Hsd, read.Hsd);
+  EXPECT_EQ(changed.OnePlusK2(3), 2.5f);
+  EXPECT_EQ(changed.PropCase, read.PropCase);
+  EXPECT_EQ(changed.PropCase, 2);
+  EXPECT_EQ(changed.NoDN, 0);
+
+  changed.Vtrial = changed.Vs(changed.NSPEED) + 1.0f;
+  const ValidationResult v = VALIDATE_SHIP_DATA(changed);
+  ASSERT_TRUE(v.stop);
+  EXPECT_EQ(v.stop->reason, "trial speed outside the speed range");
+  changed.Vtrial = changed.Vs(1);
+  changed.NSPEED = 51;
+  EXPECT_TRUE(VALIDATE_SHIP_DATA(changed).stop);
+}
+
 }  // namespace
 }  // namespace vdk

@@ -34,10 +34,12 @@ TEST(ShipScalars, EverySymbolNamesItsOwnScalarAndSurvivesTheFile) {
   ReadResult r = READ_SHIP_DATA(data);
   ASSERT_FALSE(r.stop) << r.message_lines.back();
   for (std::string_view s : symbols) {
-    if (s == "Hsd") continue;  // the file gives the height, the record the immersion
+    if (s == "Hsd") continue;  // the file's shaft height is the fixture's own
     EXPECT_EQ(*SHIP_SCALAR(r.ship, s), *SHIP_SCALAR(f.ship, s)) << s;
   }
-  EXPECT_EQ(*SHIP_SCALAR(r.ship, "Hsd"), r.ship.Ta - 2.5f);
+  // The file gives the shaft height, from which the record derives the immersion.
+  EXPECT_EQ(*SHIP_SCALAR(r.ship, "Hsd"), 2.5f);
+  EXPECT_EQ(r.ship.Hsd, r.ship.Ta - 2.5f);
 
   EXPECT_EQ(SHIP_SCALAR(f.ship, "NSPEED"), nullptr);  // an integer, not a real scalar
   EXPECT_EQ(SHIP_SCALAR(f.ship, "Vs"), nullptr);

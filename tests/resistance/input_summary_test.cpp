@@ -141,6 +141,7 @@ TEST(InputSummary, PropellerDataCase) {
   s.D = 5.0f;
   s.N = 120.0f;
   s.PD = 0.9f;
+  DERIVE_SHIP(s);
   EXPECT_EQ(COMPUTE_INPUT_SUMMARY(s).PropCase, 4);
 }
 

@@ -18,16 +18,16 @@ namespace vdk::test {
 // one speed of 25 knots.
 inline ShipRecord worked_example_ship() {
   ShipRecord s = worked_example().ship;
-  ASSIGN_APPENDAGE_NAMES(s);
   s.Sapp(2) = 0.0f;
   s.Sapp(1) = 50.0f;
-  s.OnePlusK2(1) = 1.5f;
+  s.OnePlusK2Given(1) = 1.5f;
   s.NSPEED = 1;
   s.Vs(1) = 25.0f;
   // Resistance only: no propeller, no model.
   s.D = 0.0f;
   s.NPROP = 0;
   s.ModelScale = 0.0f;
+  DERIVE_SHIP(s);
   return s;
 }
 
