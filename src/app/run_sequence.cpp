@@ -122,7 +122,7 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
     const std::string line =
         " VERI DOSYASI ACILAMADI: " + data_name + " (" + data_path.string() + ")";
     out << line << '\n';
-    doc.input_stop = Stop{EXIT_BAD_INPUT, false, "", "data file not found"};
+    doc.input_stop = STOP_OF("E101");
     doc.input_messages = {line};
     return EXIT_BAD_INPUT;
   }

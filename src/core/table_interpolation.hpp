@@ -18,8 +18,7 @@ constexpr int SPLINE_CAPACITY = 2000;
 // The stop of a table too long for the spline: a pause with the dimension
 // message as its prompt.
 inline Stop SPLINE_CAPACITY_STOP() {
-  return Stop{EXIT_CALC_STOP, true, "DIMENSION N > N1, TAU(N1),C(4,N1)",
-              "interpolation table above 2000 points"};
+  return STOP_OF("E205", true, "DIMENSION N > N1, TAU(N1),C(4,N1)");
 }
 
 }  // namespace vdk

@@ -48,6 +48,16 @@ std::vector<std::string> lines_of(const std::string& text) {
   return lines;
 }
 
+// What to do about a token that is not the number wanted.
+std::string ADVICE(std::string_view tok, bool whole) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  for (std::size_t k = 1; k + 1 < tok.size(); ++k)
+    if (tok[k] == ',' && digit(tok[k - 1]) && digit(tok[k + 1]))
+      return "; use a decimal point, not a comma";
+  if (whole && PARSE_LIST_REAL(tok)) return "; write it without a decimal point";
+  return "; write the value alone, with a decimal point and without its unit";
+}
+
 std::string indexed(std::string_view symbol, int i) {
   return std::string(symbol) + "(" + std::to_string(i) + ")";
 }
@@ -115,13 +125,18 @@ class DataReader {
     return true;
   }
 
-  // Records the stop with its message; returns false for the caller to pass on.
-  bool fail(std::string_view what) {
+  // Records the stop with its message, in Turkish for the console and in
+  // English; returns false for the caller to pass on.
+  bool fail(std::string_view what, std::string_view english) {
     std::ostringstream msg;
     msg << " VERI DOSYASI HATASI - " << file_ << ", SATIR " << line_no_ << ", GRUP " << group_
         << ": " << what;
-    result_.stop = Stop{EXIT_BAD_INPUT, false, {}, "unusable data file"};
+    result_.stop = STOP_OF("E102");
     result_.message_lines = {"", msg.str()};
+    result_.line = line_no_;
+    result_.group = group_;
+    result_.english = "data file " + file_ + ", line " + std::to_string(line_no_) + ", group " +
+                      std::to_string(group_) + ": " + std::string(english);
     return false;
   }
 
@@ -143,7 +158,8 @@ class DataReader {
       // A byte-order mark that an editor put at the start of the file.
       if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
       if (line.rfind("\xFF\xFE", 0) == 0 || line.rfind("\xFE\xFF", 0) == 0)
-        return fail("DOSYA UTF-16 KODLU; ASCII VEYA UTF-8 OLARAK KAYDEDILMELI");
+        return fail("DOSYA UTF-16 KODLU; ASCII VEYA UTF-8 OLARAK KAYDEDILMELI",
+                    "the file is UTF-16 text; save it as ASCII or UTF-8");
     }
     return true;
   }
@@ -188,12 +204,16 @@ class DataReader {
     if (result_.stop) return false;
     std::ostringstream msg;
     msg << "DOSYA BEKLENENDEN ONCE BITTI (" << field << " BEKLENIYORDU)";
-    return fail(msg.str());
+    return fail(msg.str(), "the file ends where " + std::string(field) +
+                               " was due; every group needs its comment lines and its values");
   }
   bool fail_value(std::string_view field, std::string_view tok, std::string_view kind) {
     std::ostringstream msg;
     msg << field << " ICIN " << kind << " BEKLENIYORDU, OKUNAN: '" << printable(tok) << "'";
-    return fail(msg.str());
+    const bool whole = kind == "TAMSAYI";
+    return fail(msg.str(), std::string(field) + " must be " +
+                               (whole ? "a whole number" : "a number") + ", read '" +
+                               printable(tok) + "'" + ADVICE(tok, whole));
   }
 
   std::istream& data_;
@@ -210,6 +230,16 @@ class DataReader {
 bool read_field(DataReader& r, const ShipField& f, ShipRecord& s) {
   if (f.kind == FieldKind::Int) return r.integer(f.symbol, s.*f.integer);
   return r.real(f.symbol, s.*f.real);
+}
+
+// The trial speed outside the speed range, in English.
+std::string TRIAL_SPEED_ENGLISH(const ShipRecord& s) {
+  auto kn = [](float v) {
+    const std::string f = EDIT_REAL(v, 12, 2);
+    return f.substr(f.find_first_not_of(' '));
+  };
+  return "the trial speed Vtrial = " + kn(s.Vtrial) + " kn lies outside the speed list (" +
+         kn(s.Vs(1)) + " to " + kn(s.Vs(s.NSPEED)) + " kn): make it one of the listed speeds";
 }
 
 }  // namespace
@@ -273,7 +303,7 @@ void trial_speed_stop(const ShipRecord& s, std::optional<Stop>& stop,
   text += FORMAT_TO_STRING("(4X,'GIRILEN HIZ ARALIGI DISINDA GIRILDI - STOP')");
   message_lines = lines_of(text);
   message_lines.insert(message_lines.end(), 2, "");
-  stop = Stop{EXIT_BAD_INPUT, false, {}, "trial speed outside the speed range"};
+  stop = STOP_OF("E103");
 }
 
 // The check that follows the read of group `g`. False when the reading stops here.
@@ -282,6 +312,8 @@ bool apply_rule(const ShipFileGroup& g, ReadResult& result) {
   if (g.rule == GroupRule::TrialSpeedWithinSpeeds &&
       (s.Vs(s.NSPEED) < s.Vtrial || s.Vs(1) > s.Vtrial)) {
     trial_speed_stop(s, result.stop, result.message_lines);
+    result.english = TRIAL_SPEED_ENGLISH(s);
+    result.group = g.number;
     return false;
   }
   return true;
@@ -306,7 +338,9 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
       if (!read_field(r, g.fields[0], s)) return false;
       if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
         return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
-                      std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI");
+                          std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI",
+                      "the number of speeds NSPEED = " + std::to_string(s.NSPEED) +
+                          " must lie from 1 to 50");
       for (int i = 1; i <= s.NSPEED; ++i)
         if (!r.real(indexed(g.fields[1].symbol, i), s.Vs(i))) return false;
       break;
@@ -323,7 +357,9 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
       if (!read_field(r, g.fields[0], s)) return false;
       if (s.NCORR < 0 || s.NCORR == 1 || s.NCORR > MAX_CORR)
         return r.fail("DUZELTME FAKTORU SAYISI " + std::string(g.fields[0].symbol) + " = " +
-                      std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI");
+                          std::to_string(s.NCORR) + " - 0 VEYA 2 ILE 10 ARASINDA OLMALI",
+                      "the number of wave-resistance correction factors NCORR = " +
+                          std::to_string(s.NCORR) + " must be 0, or from 2 to 10");
       for (int i = 1; i <= s.NCORR; ++i)
         if (!r.real(indexed(g.fields[1].symbol, i), s.Fcorr(i))) return false;
       break;
@@ -422,46 +458,84 @@ std::string show(float v) {
   return EDIT_REAL(v, 12, 4).substr(EDIT_REAL(v, 12, 4).find_first_not_of(' '));
 }
 
+// A value the calculation cannot use: its symbol, and why in Turkish (as the
+// console line says it) and in English.
+struct Refusal {
+  std::string symbol, turkish, english;
+};
+
 // What makes the record unusable for the calculation, the first such value found; nothing
 // when every check passes.
-std::optional<std::string> first_refusal(const ShipRecord& s) {
+std::optional<Refusal> first_refusal(const ShipRecord& s) {
   const std::pair<const char*, float> positive[] = {
       {"RHO", s.RHO}, {"GRAV", s.GRAV}, {"Lwl", s.Lwl}, {"Lbp", s.Lbp},
       {"B", s.B},     {"Tf", s.Tf},     {"Ta", s.Ta},   {"V", s.V}};
   for (const auto& [name, v] : positive)
-    if (!(v > 0.0f)) return std::string(name) + " = " + show(v) + " SIFIRDAN BUYUK OLMALI";
+    if (!(v > 0.0f))
+      return Refusal{name, std::string(name) + " = " + show(v) + " SIFIRDAN BUYUK OLMALI",
+                     std::string(name) + " = " + show(v) + " must be above zero"};
   if (!(s.Cm > 0.0f && s.Cm <= 1.0f))
-    return "Cm = " + show(s.Cm) + " 0 ILE 1 ARASINDA OLMALI (0 < Cm <= 1)";
+    return Refusal{"Cm", "Cm = " + show(s.Cm) + " 0 ILE 1 ARASINDA OLMALI (0 < Cm <= 1)",
+                   "the midship coefficient Cm = " + show(s.Cm) +
+                       " must lie in 0 < Cm <= 1"};
   for (int i = 1; i <= s.NSPEED; ++i) {
+    const std::string vs = "Vs(" + std::to_string(i) + ")";
     if (!(s.Vs(i) > 0.0f))
-      return "Vs(" + std::to_string(i) + ") = " + show(s.Vs(i)) + " SIFIRDAN BUYUK OLMALI";
+      return Refusal{vs, vs + " = " + show(s.Vs(i)) + " SIFIRDAN BUYUK OLMALI",
+                     "the speed " + vs + " = " + show(s.Vs(i)) + " kn must be above zero"};
     if (i > 1 && !(s.Vs(i) > s.Vs(i - 1)))
-      return "HIZLAR KUCUKTEN BUYUGE SIRALI OLMALI: Vs(" + std::to_string(i) +
-             ") = " + show(s.Vs(i));
+      return Refusal{vs, "HIZLAR KUCUKTEN BUYUGE SIRALI OLMALI: " + vs + " = " + show(s.Vs(i)),
+                     "the speeds must rise from the first to the last: " + vs + " = " +
+                         show(s.Vs(i)) + " kn is not above the speed before it"};
   }
   if (s.NoDN == 0) {
-    if (s.NPROP < 1) return "PERVANE SAYISI NPROP = " + std::to_string(s.NPROP) + " EN AZ 1 OLMALI";
+    if (s.NPROP < 1)
+      return Refusal{"NPROP",
+                     "PERVANE SAYISI NPROP = " + std::to_string(s.NPROP) + " EN AZ 1 OLMALI",
+                     "the number of propellers NPROP = " + std::to_string(s.NPROP) +
+                         " must be at least 1 when a propeller diameter or rpm is given"};
     if (s.SERIES != 1 && s.SERIES != 2)
-      return "SERI SECIMI SERIES = " + std::to_string(s.SERIES) +
-             " 1 (WAGENINGEN B) VEYA 2 (GAWN) OLMALI";
+      return Refusal{"SERIES",
+                     "SERI SECIMI SERIES = " + std::to_string(s.SERIES) +
+                         " 1 (WAGENINGEN B) VEYA 2 (GAWN) OLMALI",
+                     "the propeller series SERIES = " + std::to_string(s.SERIES) +
+                         " must be 1 (Wageningen B) or 2 (Gawn)"};
     // The power chain divides by both.
-    if (!(s.MCR > 0.0f)) return "MAKINA YUKU MCR = " + show(s.MCR) + " SIFIRDAN BUYUK OLMALI";
+    if (!(s.MCR > 0.0f))
+      return Refusal{"MCR", "MAKINA YUKU MCR = " + show(s.MCR) + " SIFIRDAN BUYUK OLMALI",
+                     "the engine load MCR = " + show(s.MCR) + " must be above zero"};
     if (!(s.etas > 0.0f))
-      return "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI";
+      return Refusal{"etas",
+                     "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI",
+                     "the shaft transmission efficiency etas = " + show(s.etas) +
+                         " must be above zero"};
     // Both are fractions: a percentage typed for a fraction (85 for 0.85)
     // would make the engine a hundred times too small.
     if (s.MCR > 1.0f)
-      return "MAKINA YUKU MCR = " + show(s.MCR) + " 1 DEN BUYUK OLAMAZ (ORNEK: %85 ICIN 0.85)";
+      return Refusal{"MCR",
+                     "MAKINA YUKU MCR = " + show(s.MCR) +
+                         " 1 DEN BUYUK OLAMAZ (ORNEK: %85 ICIN 0.85)",
+                     "the engine load MCR = " + show(s.MCR) +
+                         " is a fraction and cannot exceed 1 (0.85 for 85 %)"};
     if (s.etas > 1.0f)
-      return "TRANSMISYON VERIMI etas = " + show(s.etas) +
-             " 1 DEN BUYUK OLAMAZ (ORNEK: %98 ICIN 0.98)";
+      return Refusal{"etas",
+                     "TRANSMISYON VERIMI etas = " + show(s.etas) +
+                         " 1 DEN BUYUK OLAMAZ (ORNEK: %98 ICIN 0.98)",
+                     "the shaft transmission efficiency etas = " + show(s.etas) +
+                         " is a fraction and cannot exceed 1 (0.98 for 98 %)"};
     auto usable = [](float x) { return std::fabs(x) < 0.001f || x > 0.1f; };
     if (!usable(s.D))
-      return "PERVANE CAPI D = " + show(s.D) +
-             " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI";
+      return Refusal{"D",
+                     "PERVANE CAPI D = " + show(s.D) +
+                         " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI",
+                     "the propeller diameter D = " + show(s.D) +
+                         " m must be 0 (not given) or above 0.1"};
     if (!usable(s.N))
-      return "PERVANE DEVRI N = " + show(s.N) +
-             " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI";
+      return Refusal{"N",
+                     "PERVANE DEVRI N = " + show(s.N) +
+                         " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI",
+                     "the propeller rpm N = " + show(s.N) +
+                         " must be 0 (not given) or above 0.1"};
   }
   return std::nullopt;
 }
@@ -472,20 +546,31 @@ ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship) {
   ValidationResult result;
   // The counts and the trial speed, as the reader checks them while reading:
   // a record made or changed in code has not been through the reader.
-  std::optional<std::string> what;
+  std::optional<Refusal> what;
   if (ship.NSPEED < 1 || ship.NSPEED > MAX_SPEEDS)
-    what = "HIZ SAYISI NSPEED = " + std::to_string(ship.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI";
+    what = Refusal{"NSPEED",
+                   "HIZ SAYISI NSPEED = " + std::to_string(ship.NSPEED) +
+                       " - 1 ILE 50 ARASINDA OLMALI",
+                   "the number of speeds NSPEED = " + std::to_string(ship.NSPEED) +
+                       " must lie from 1 to 50"};
   else if (ship.NCORR < 0 || ship.NCORR == 1 || ship.NCORR > MAX_CORR)
-    what = "DUZELTME FAKTORU SAYISI NCORR = " + std::to_string(ship.NCORR) +
-           " - 0 VEYA 2 ILE 10 ARASINDA OLMALI";
+    what = Refusal{"NCORR",
+                   "DUZELTME FAKTORU SAYISI NCORR = " + std::to_string(ship.NCORR) +
+                       " - 0 VEYA 2 ILE 10 ARASINDA OLMALI",
+                   "the number of wave-resistance correction factors NCORR = " +
+                       std::to_string(ship.NCORR) + " must be 0, or from 2 to 10"};
   if (!what && (ship.Vs(ship.NSPEED) < ship.Vtrial || ship.Vs(1) > ship.Vtrial)) {
     trial_speed_stop(ship, result.stop, result.message_lines);
+    result.symbol = "Vtrial";
+    result.english = TRIAL_SPEED_ENGLISH(ship);
     return result;
   }
   if (!what) what = first_refusal(ship);
   if (what) {
-    result.stop = Stop{EXIT_BAD_INPUT, false, {}, "data value refused"};
-    result.message_lines = {"", " VERI HATASI - VARDELONTEKSA.TSK: " + *what};
+    result.stop = STOP_OF("E104");
+    result.message_lines = {"", " VERI HATASI - VARDELONTEKSA.TSK: " + what->turkish};
+    result.symbol = what->symbol;
+    result.english = what->english;
   }
   return result;
 }

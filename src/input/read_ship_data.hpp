@@ -22,6 +22,8 @@ struct ReadResult {
   std::vector<std::string> comments;  // the comment lines read, each as echoed (80 characters)
   std::optional<Stop> stop;
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
+  std::string english;  // the stop in one English line: file, line, group, what to do
+  int line = 0, group = 0;  // where the reading stopped (0: not at a line of the file)
 };
 
 // Reads the whole data file from `data` (unit 55) group by group as the file
@@ -48,6 +50,8 @@ std::string ECHO_LISTING(const ShipRecord& ship, std::span<const std::string> co
 struct ValidationResult {
   std::optional<Stop> stop;
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
+  std::string symbol;   // the data-file symbol of the value refused ("Cm", "Vs(3)", ...)
+  std::string english;  // the refusal in one English line, with the allowed range
 };
 ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship);
 

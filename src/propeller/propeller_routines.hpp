@@ -24,7 +24,7 @@ inline float DELTA_OF(float J) {
 
 // The stop of a routine that finds no usable propeller.
 inline Stop NO_PROPELLER_STOP() {
-  return Stop{EXIT_CALC_STOP, false, {}, "no propeller of the series meets the thrust"};
+  return STOP_OF("E204");
 }
 
 // One candidate of an optimum search: a pitch ratio and the advance ratio at
@@ -180,7 +180,7 @@ struct CharacteristicsRecord {
 };
 
 inline Stop DESIGN_SPEED_STOP() {
-  return Stop{EXIT_BAD_INPUT, false, {}, "design speed not in the speed list"};
+  return STOP_OF("E132");
 }
 
 CharacteristicsRecord PROPULSION_CHARACTERISTICS(const CharacteristicsInput& in);

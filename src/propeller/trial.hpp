@@ -68,7 +68,7 @@ struct TrialThrustRecord {
 };
 
 inline Stop UNUSABLE_EFFICIENCY_STOP() {
-  return Stop{EXIT_BAD_INPUT, false, {}, "assumed efficiency not above zero"};
+  return STOP_OF("E121");
 }
 
 TrialThrustRecord TRIAL_THRUST(const TrialThrustInput& in, float etad_typed);
@@ -96,7 +96,7 @@ struct TrialBladesRecord {
 
 // The Wageningen B series has whole blade numbers from 2 to 7 only.
 inline Stop UNUSABLE_BLADES_STOP() {
-  return Stop{EXIT_BAD_INPUT, false, {}, "blade number not a whole number from 2 to 7"};
+  return STOP_OF("E122");
 }
 
 TrialBladesRecord TRIAL_BLADES(const TrialBladesInput& in, float Z_typed);
@@ -144,11 +144,11 @@ struct TrialPropellerRecord {
 
 // An expanded area ratio of zero or below gives no blade at all.
 inline Stop UNUSABLE_AREA_RATIO_STOP() {
-  return Stop{EXIT_BAD_INPUT, false, {}, "area ratio not above zero"};
+  return STOP_OF("E123");
 }
 
 inline Stop EFFICIENCY_MISMATCH_STOP() {
-  return Stop{EXIT_EFFICIENCY, true, {}, "assumed and computed efficiency differ"};
+  return STOP_OF("E301", true);
 }
 
 TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in, float EAR,

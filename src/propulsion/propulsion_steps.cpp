@@ -40,7 +40,7 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(
     }
   }
   if (p.ITR == 0) {
-    p.stop = Stop{EXIT_BAD_INPUT, false, {}, "trial speed not in the speed list"};
+    p.stop = STOP_OF("E131");
     return p;
   }
 

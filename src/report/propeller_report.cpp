@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/stop_texts.hpp"
 
 namespace vdk {
 
@@ -41,7 +42,6 @@ constexpr std::string_view H2 =
     " i    P/D      J       Kt      10Kq     eta0       Bp         delta";
 
 constexpr std::string_view CANDIDATE_ROW = "(1X,I2,2F8.3,3F9.4,1X,2(F10.4,3X))";
-constexpr std::string_view NO_PROPELLER = "(' UYGUN PERVANE BULUNAMADI - STOP')";
 
 // Table head, the candidate rows and the closing rules of a search; the
 // no-propeller message when it found none.
@@ -66,7 +66,10 @@ void SEARCH_TABLE(std::ostream& con, std::ostream& son, const PropellerRoutineRe
     BOTH(con, son, CANDIDATE_ROW, c.i, c.PD, c.J, c.KT, c.KQ10, c.ETA0, c.Bp, c.delta);
   WRITE_LIST(con, R3);
   WRITE_LIST(son, ktj2 ? R4 : R3);
-  if (r.candidates.empty()) BOTH(con, son, NO_PROPELLER);
+  if (r.candidates.empty()) {
+    con << NO_PROPELLER_TEXT();
+    son << NO_PROPELLER_TEXT();
+  }
 }
 
 // The operating point of the propeller settled on: P/D, J and the open-water
@@ -95,7 +98,8 @@ void RESULT_BLOCK(std::ostream& con, std::ostream& son, const PropellerRoutineRe
 
 void PITCH_REPORT(std::ostream& con, std::ostream& son, const PropellerRoutineRecord& r) {
   if (r.stop) {
-    BOTH(con, son, NO_PROPELLER);
+    con << NO_PROPELLER_TEXT();
+    son << NO_PROPELLER_TEXT();
     return;
   }
   BOTH(con, son,
@@ -442,10 +446,7 @@ void WRITE_TRIAL_START(std::ostream& son, const TrialStartRecord& /*r*/) {
 
 void WRITE_TRIAL_THRUST(std::ostream& con, std::ostream& son, const TrialThrustRecord& r) {
   if (r.stop) {
-    WRITE_FORMATTED(con,
-                    "(/4X,'etad = ',F8.3,' KULLANILAMAZ - GENEL VERIM SIFIRDAN BUYUK "
-                    "OLMALIDIR - STOP')",
-                    r.etad_typed);
+    con << UNUSABLE_ETAD_TEXT(r.etad_typed);
     return;
   }
   WRITE_FORMATTED(son,
@@ -474,10 +475,7 @@ void WRITE_TRIAL_THRUST(std::ostream& con, std::ostream& son, const TrialThrustR
 
 void WRITE_TRIAL_BLADES(std::ostream& con, const TrialBladesRecord& r) {
   if (r.stop) {
-    WRITE_FORMATTED(con,
-                    "(/4X,'Z = ',F8.3,' KULLANILAMAZ - KANAT SAYISI 2 ILE 7 ARASINDA TAM "
-                    "SAYI OLMALIDIR - STOP')",
-                    r.Z_typed);
+    con << UNUSABLE_BLADES_TEXT(r.Z_typed);
     return;
   }
   WRITE_FORMATTED(con,
@@ -489,10 +487,7 @@ void WRITE_TRIAL_BLADES(std::ostream& con, const TrialBladesRecord& r) {
 
 void WRITE_TRIAL_PROPELLER(std::ostream& con, std::ostream& son, const TrialPropellerRecord& r) {
   if (!(r.EAR > 0.0f)) {
-    WRITE_FORMATTED(con,
-                    "(/4X,'Ear = ',F8.3,' KULLANILAMAZ - ACINIM ALANI ORANI SIFIRDAN BUYUK "
-                    "OLMALIDIR - STOP')",
-                    r.EAR);
+    con << UNUSABLE_AREA_RATIO_TEXT(r.EAR);
     return;
   }
   WRITE_FORMATTED(con, "(4/)");
@@ -514,12 +509,7 @@ void WRITE_TRIAL_PROPELLER(std::ostream& con, std::ostream& son, const TrialProp
   if (r.stop) {
     WRITE_LIST(con);
     WRITE_LIST(con);
-    WRITE_FORMATTED(con,
-                    "(2X,'VARSAYILAN VERIM = ',F5.3,                        "
-                    "' ILE HESAPLANAN VERIM ', F5.3/'  BIRBIRLERINDEN',            "
-                    "' FARKLI CIKTIGI ICIN PROGRAMI '/'  ETAD = ',F5.3,            "
-                    "' YE YAKIN BIR DEGER ILE YENIDEN BASLATMAK GEREKIR - STOP'//)",
-                    r.etad_typed, r.etad_computed, r.etad_computed);
+    con << EFFICIENCY_MISMATCH_TEXT(r.etad_typed, r.etad_computed);
   }
 }
 
@@ -540,8 +530,7 @@ void WRITE_CHARACTERISTICS_AFTER_PAUSE(std::ostream& con, std::ostream& son,
   WRITE_OPEN_WATER_PASS(son, r);
   OPEN_WATER_ROWS(son, r);
   if (!r.designSpeedFound) {
-    WRITE_LIST(con, "SUB PROPULSION_CHARACTERISTICS_II 'DE");
-    WRITE_LIST(con, " DIZAYN HIZI BULUNAMADI - STOP");
+    con << DESIGN_SPEED_NOT_FOUND_TEXT();
     return;
   }
   SERVICE_PASS(con, r);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "format/format.hpp"
+#include "report/stop_texts.hpp"
 
 namespace vdk {
 
@@ -197,10 +198,7 @@ void WRITE_PROPULSION_PREREQUISITES(std::ostream& con, std::ostream& son,
   WRITE_FORMATTED(son, "(2X,' Deniz Marjini = %',F4.0,                         ' alinmistir')",
                   p.SeaMargin * 100.0f);
   if (p.stop) {
-    WRITE_FORMATTED(con,
-                    "(/// ' SEYIR TECRUBESI HIZI Vtrial = ',F6.3,           ' knot HIZLAR "
-                    "LISTESINDE BULUNAMADI - STOP')",
-                    p.Vtrial);
+    con << TRIAL_SPEED_NOT_LISTED_TEXT(p.Vtrial);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/stop_texts.hpp"
 
 namespace vdk {
 
@@ -45,14 +46,9 @@ bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, in
 
   const HullCoefficients& h = r.hull;
   if (r.prismatic_stop) {
-    // An impossible prismatic coefficient usually means a wrong midship
-    // coefficient.
-    for (std::ostream* w : {&con, &u}) {
-      WRITE_FORMATTED(
-          *w, "('  PRIZMATIK KATSAYI(Lpp YE GORE) ------> CP = ',F5.3', >1 OLDU. - STOP')", h.CP);
-      WRITE_FORMATTED(*w, "('  CM DE YANLISLIK OLABILIR.- STOP')");
-      WRITE_FORMATTED(*w, "('  CB = ',F5.3,'  CM = ',F5.3,' ')", h.CB, s.Cm);
-    }
+    const std::string text = PRISMATIC_STOP_TEXT(h, s.Cm);
+    con << text;
+    u << text;
     return false;
   }
 
@@ -135,11 +131,7 @@ bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const W
   }
 
   if (r.bulb_emerged) {
-    // A bulb centroid too high for the bow draught: the bulb breaks the surface.
-    WRITE_FORMATTED(con, "(//)");
-    WRITE_FORMATTED(con, "(2X,'*** BALP ALAN MERK. YUKSEKLIGI ASIRI OLABILIR ***  ')");
-    WRITE_FORMATTED(con, "(2X,A,1X,F6.3,A)", "HB=", s.HB, " m");
-    WRITE_FORMATTED(con, "(2X,'*** PROGRAM BURADA DURACAK ***')");
+    con << BULB_STOP_TEXT(s.HB);
     return false;
   }
   if (r.bulb_breaking) {

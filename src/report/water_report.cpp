@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/stop_texts.hpp"
 
 namespace vdk {
 
@@ -40,9 +41,7 @@ void WRITE_BANNER(std::ostream& unit) {
 }  // namespace
 
 void WRITE_WATER_TEMPERATURE_STOP(std::ostream& con, const WaterProperties& water) {
-  if (!water.temperature_outside) return;
-  WRITE_FORMATTED(con, "(///' MODEL DENEY SICAKLIGI TABLO DISI - STOP')");
-  WRITE_FORMATTED(con, "(2X,'T =',F8.2,' derece')", water.TW);
+  con << WATER_TEMPERATURE_STOP_TEXT(water);
 }
 
 void WRITE_MODEL_SCALE_SECTION(std::ostream& con, std::ostream& son, const ModelScaleResult& r) {

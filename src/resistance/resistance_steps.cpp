@@ -12,8 +12,7 @@ SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summa
   b.hull_form = COMPUTE_HULL_FORM(ship, summary, i, carried.S);
   if (b.hull_form.prismatic_stop) {
     b.end = BlockEnd::PrismaticStop;
-    b.stop = Stop{EXIT_CALC_STOP, true, "  BITIRMEK ICIN `ENTER`TUSUNA BASIN ",
-                  "prismatic coefficient above 0.999"};
+    b.stop = STOP_OF("E201", true, "  BITIRMEK ICIN `ENTER`TUSUNA BASIN ");
     return b;
   }
   const float S = b.hull_form.S_used;
@@ -25,7 +24,7 @@ SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summa
   b.carried_out.IE = b.wave.IE_used;
   if (b.wave.bulb_emerged) {
     b.end = BlockEnd::BulbStop;
-    b.stop = Stop{EXIT_CALC_STOP, true, {}, "bulb above the bow wave trough"};
+    b.stop = STOP_OF("E202", true);
     return b;
   }
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "report/report_writer.hpp"
+#include "report/stop_texts.hpp"
 
 namespace vdk {
 
@@ -925,77 +925,13 @@ Json WARNINGS(const RunResult* r) {
 
 // --- the stop ---------------------------------------------------------------------------------
 
-// An output that goes nowhere: the results file of a step written again.
-class NullBuffer : public std::streambuf {
- protected:
-  int overflow(int c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-// The stop carried by the record of step s, if any.
-std::optional<Stop> STEP_STOP(const RunResult& r, RunStep s) {
-  switch (s) {
-    case RunStep::Resistance:
-      return r.resistance.stop;
-    case RunStep::Tables:
-      return r.tables.stop;
-    case RunStep::ModelScale:
-      return r.model_scale.stop;
-    case RunStep::Prerequisites:
-      return r.prerequisites.stop;
-    case RunStep::TrialStart:
-      return r.trial_start ? r.trial_start->stop : std::nullopt;
-    case RunStep::TrialThrust:
-      return r.trial_thrust ? r.trial_thrust->stop : std::nullopt;
-    case RunStep::TrialBlades:
-      return r.trial_blades ? r.trial_blades->stop : std::nullopt;
-    case RunStep::TrialPropeller:
-      return r.trial ? r.trial->stop : std::nullopt;
-    case RunStep::PowerChain:
-      return r.power_chain ? r.power_chain->stop : std::nullopt;
-    case RunStep::Service:
-      return r.power_chain ? r.power_chain->characteristics.stop : std::nullopt;
-    default:
-      return std::nullopt;
-  }
-}
-
-// The console message of a calculation stop: the last paragraph the step
-// that stopped wrote on the console (its step is written again, the results
-// file going nowhere). A stop for a missing answer has none here: the
-// dialogue gave it.
-std::vector<std::string> STOP_MESSAGE(const RunResult& r) {
-  std::vector<std::string> lines;
-  if (!r.stop || STEP_STOP(r, r.reached) != r.stop) return lines;
-  std::ostringstream con;
-  NullBuffer nb;
-  std::ostream son(&nb);
-  ReportWriter(con, son).step(r, r.reached);
-  std::istringstream text(con.str());
-  std::string line;
-  std::vector<std::string> all;
-  while (std::getline(text, line)) {
-    line.erase(line.find_last_not_of(" \r") + 1);
-    all.push_back(line);
-  }
-  while (!all.empty() && all.back().empty()) all.pop_back();
-  std::size_t start = all.size();
-  while (start > 0 && !all[start - 1].empty()) --start;
-  lines.assign(all.begin() + static_cast<long>(start), all.end());
-  return lines;
-}
-
 Json STOP_OF(const RunDocument& doc) {
   const std::optional<Stop>& s = doc.stop();
   if (!s) return nullptr;
   const std::vector<std::string> lines =
-      doc.result ? STOP_MESSAGE(*doc.result) : doc.input_messages;
-  // The message without the empty lines around it.
-  std::size_t first = 0, last = lines.size();
-  while (first < last && lines[first].empty()) ++first;
-  while (last > first && lines[last - 1].empty()) --last;
+      doc.result ? RUN_STOP_TEXT(*doc.result)->lines : STOP_PARAGRAPH(doc.input_messages);
   Json m = Json::array();
-  for (std::size_t k = first; k < last; ++k) m.push_back(lines[k]);
+  for (const std::string& line : lines) m.push_back(line);
   return OBJ({{"status", s->status},
               {"reason", s->reason},
               {"while", doc.result ? "calculation" : "reading the data file"},

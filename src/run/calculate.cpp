@@ -73,8 +73,8 @@ class Steps {
     return false;
   }
   // A question without a usable answer: the dialogue has said why.
-  bool refused(const char* reason) {
-    r_.stop = Stop{EXIT_BAD_INPUT, false, {}, reason};
+  bool refused(const char* code) {
+    r_.stop = STOP_OF(code);
     return false;
   }
 
@@ -128,7 +128,7 @@ class Steps {
     if (!done(RunStep::TrialStart, r_.trial_start->stop)) return false;
 
     const std::optional<float> etad = d_.etad();
-    if (!etad) return refused("no answer for etad");
+    if (!etad) return refused("E111");
     r_.answers.etad = *etad;
     r_.trial_thrust = TRIAL_THRUST(TrialThrustInput{r_.trial_start->PEtrial, ship.Vtrial,
                                                     pre.first.w, pre.first.t, ship.NPROP},
@@ -136,7 +136,7 @@ class Steps {
     if (!done(RunStep::TrialThrust, r_.trial_thrust->stop)) return false;
 
     const std::optional<float> Z = d_.blades();
-    if (!Z) return refused("no answer for Z");
+    if (!Z) return refused("E112");
     r_.answers.Z = *Z;
     r_.trial_blades = TRIAL_BLADES(TrialBladesInput{ship.SERIES, ship.RHO, ship.GRAV, ship.Hsd, D,
                                                     r_.trial_thrust->T, routine},
@@ -145,10 +145,10 @@ class Steps {
 
     float EAR = r_.trial_blades->EARK;
     const std::optional<bool> change = d_.change_ear();
-    if (!change) return refused("no answer for the E/H question");
+    if (!change) return refused("E113");
     if (*change) {
       const std::optional<float> typed = d_.ear();
-      if (!typed) return refused("no answer for EAR");
+      if (!typed) return refused("E114");
       EAR = *typed;
       r_.answers.EAR = EAR;
     }

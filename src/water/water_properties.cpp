@@ -49,7 +49,7 @@ WaterProperties WATER_PROPERTIES(int IFRESH, float TW) {
   // Outside the tables (a temperature that is not a number included).
   if (!(TW >= 0.0f && TW <= 30.0f)) {
     w.temperature_outside = true;
-    w.stop = Stop{EXIT_CALC_STOP, true, {}, "water temperature outside 0..30 degrees"};
+    w.stop = STOP_OF("E203", true);
     return w;
   }
 
