@@ -79,14 +79,6 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-// The answers of the final pass as a script gives them.
-Answers ANSWERS_OF(const OptionDialogue::Given& g) {
-  Answers a;
-  if (g.etad) a.etad = g.etad->value;
-  if (g.Z) a.Z = g.Z->value;
-  if (g.EAR) a.EAR = g.EAR->value;
-  return a;
-}
 
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
@@ -99,7 +91,7 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
   }
   ProgramReport report(out, son, o.dir);
   RunConsole console{in, out, err, &report};
-  RunResult result = CALCULATE_WITH_OPTIONS(ship, o, &console);
+  RunResult result = CALCULATE_WITH_OPTIONS(ship, o, console);
   if (o.warnings)
     for (const Warning& w : result.warnings)
       err << "vardelonteksa: warning " << WARNING_LINE(w) << '\n';
@@ -183,39 +175,43 @@ std::string RUN_DATE() {
   return buf;
 }
 
+RunOptions RUN_OPTIONS_OF(const ProgramOptions& o) {
+  RunOptions r;
+  if (!o.etad_auto && o.given.etad) r.etad = o.given.etad->value;
+  r.etad_start = o.etad_start;
+  if (o.given.Z) r.Z = o.given.Z->value;
+  if (o.given.EAR) r.EAR = o.given.EAR->value;
+  r.consistent = o.consistent;
+  r.method = o.method;
+  return r;
+}
+
 RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o,
-                                 RunConsole* console) {
-  // Without a console no question can be asked: as in a batch run.
-  const bool batch = o.batch || !console;
+                                 RunConsole& console) {
   OptionDialogue::Given given = o.given;
   RunSettings settings;
+  settings.method = o.method;
   if (o.etad_auto) {
     // The passes ask only what no option answers, and only once.
     OptionDialogue::Given questions{std::nullopt, given.Z, given.EAR, given.keller};
-    std::optional<OptionDialogue> ask;
-    ScriptedDialogue script(Answers{std::nullopt, ANSWERS_OF(given).Z, ANSWERS_OF(given).EAR});
-    Dialogue& asked = console ? static_cast<Dialogue&>(ask.emplace(console->in, console->out,
-                                                                   console->err, questions, batch))
-                              : script;
-    const bool missing = batch && !given.Z;
+    OptionDialogue asked(console.in, console.out, console.err, questions, o.batch);
+    const bool missing = o.batch && !given.Z;
     if (!missing) {
       Answers known;
       if (given.Z) known.Z = given.Z->value;
       if (given.EAR) known.EAR = given.EAR->value;
       EtadConvergence c = CONVERGE_ETAD(ship, asked, o.etad_start, o.consistent, known,
-                                        given.EAR.has_value() || given.keller);
-      if (console) {
-        std::ostream& out = console->out;
-        for (std::size_t k = 0; k < c.passes.size(); ++k) {
-          const EtadPass& p = c.passes[k];
-          out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
-              << ", computed " << (p.computed ? EDIT_REAL(*p.computed, 5, 3) : std::string("-"))
-              << '\n';
-        }
-        if (o.consistent)
-          out << (c.converged ? " consistent: converged in " : " consistent: did not converge in ")
-              << c.passes.size() << " passes\n";
+                                        given.EAR.has_value() || given.keller, o.method);
+      std::ostream& out = console.out;
+      for (std::size_t k = 0; k < c.passes.size(); ++k) {
+        const EtadPass& p = c.passes[k];
+        out << " etad auto: pass " << k + 1 << ": assumed " << EDIT_REAL(p.assumed, 5, 3)
+            << ", computed " << (p.computed ? EDIT_REAL(*p.computed, 5, 3) : std::string("-"))
+            << '\n';
       }
+      if (o.consistent)
+        out << (c.converged ? " consistent: converged in " : " consistent: did not converge in ")
+            << c.passes.size() << " passes\n";
       const float etad = *c.answers.etad;
       std::string text = EDIT_REAL(etad, 5, 3);
       given.etad = GivenAnswer{etad, text.substr(text.find_first_not_of(' '))};
@@ -225,26 +221,20 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
         given.EAR = GivenAnswer{*c.answers.EAR, EDIT_ANSWER(*c.answers.EAR)};
       if (!c.answers.EAR) given.keller = true;
       settings = c.settings;
-      // Without a report the last pass is the final run: the same answers,
-      // the same first estimate.
-      const Answers a = ANSWERS_OF(given);
-      if (!console && c.last && c.last->answers.etad == a.etad && c.last->answers.Z == a.Z &&
-          c.last->answers.EAR == a.EAR)
-        return std::move(*c.last);
     } else {
       given.etad = GivenAnswer{o.etad_start, EDIT_ANSWER(o.etad_start)};
     }
   }
-  if (!console) {
-    ScriptedDialogue script(ANSWERS_OF(given));
-    return RUN_STEPS(ship, script, nullptr, settings);
-  }
+  RunResult r;
   if (o.plain()) {
-    ConsoleDialogue dialogue(console->in, console->out);
-    return RUN_STEPS(ship, dialogue, console->report, settings);
+    ConsoleDialogue dialogue(console.in, console.out);
+    r = RUN_STEPS(ship, dialogue, console.report, settings);
+  } else {
+    OptionDialogue dialogue(console.in, console.out, console.err, given, o.batch);
+    r = RUN_STEPS(ship, dialogue, console.report, settings);
   }
-  OptionDialogue dialogue(console->in, console->out, console->err, given, batch);
-  return RUN_STEPS(ship, dialogue, console->report, settings);
+  r.options = RUN_OPTIONS_OF(o);
+  return r;
 }
 
 int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& out,

@@ -25,6 +25,7 @@ struct ProgramOptions {
   bool etad_auto = false;                            // etad found by repeating the calculation
   float etad_start = 0.60f;
   bool consistent = false;  // first estimate from the propeller of the pass before
+  Method method = Method::Classic;
   bool any_answer = false;  // an answer option or --batch was given
   bool warnings = true;     // range warnings on standard error
   ResultFiles files;        // result files asked for (relative paths: in the run folder)
@@ -41,14 +42,15 @@ struct RunConsole {
   RunObserver* report = nullptr;
 };
 
-// One ship calculated as the options ask: with etad auto the passes first,
-// then the final pass with the answers they found. Without a console nothing
-// is read or written: a question no option answers gets no answer, as in a
-// batch run, and the run stops there. The run of the program and every
-// variant of a sweep go through here, so both give the same numbers.
-// Thread-safe without a console.
+// The options of the calculation alone, as the library takes them.
+RunOptions RUN_OPTIONS_OF(const ProgramOptions& options);
+
+// One ship calculated as the options ask, on the console: with etad auto
+// the passes first (one console line each), then the final pass with the
+// answers they found, with `report` told after every step of it. The
+// questions no option answers are asked on the console, unless batch.
 RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& options,
-                                 RunConsole* console = nullptr);
+                                 RunConsole& console);
 
 // The date of a run for its result files, YYYY-MM-DD: SOURCE_DATE_EPOCH
 // (seconds since 1970, UTC) when set, so that files made again are the same.

@@ -122,7 +122,7 @@ SweepRow CALCULATE_VARIANT(const SweepOptions& o, const ReadResult& base, std::s
     row.status = checked.stop->status;
     row.message = STOP_MESSAGE(*checked.stop, checked.message_lines);
   } else {
-    result = CALCULATE_WITH_OPTIONS(ship, o.run);
+    result = CALCULATE_RUN(ship, RUN_OPTIONS_OF(o.run));
     FILL_ROW(row, *result);
   }
   if (!o.keep.empty())

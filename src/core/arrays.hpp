@@ -1,7 +1,5 @@
 // Arrays indexed from 1, as the quantities are numbered in the report
 // ("HESAP HIZI NO" 1..NSPEED, appendage kinds 1..11). Element 0 is unused.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <array>

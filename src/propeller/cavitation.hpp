@@ -1,8 +1,6 @@
 // Blade-area and cavitation checks of the trial propeller: Keller's area
 // ratio, the cavitation number at 0.7 R, Burrill's back-cavitation lines, the
 // Wageningen criterion and the blade-tip speed.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <optional>

@@ -1,7 +1,5 @@
 // Open-water characteristics of the propeller series: the shared evaluation
 // record and the series routines.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 namespace vdk {

@@ -1,8 +1,6 @@
 // Propeller selection: optimum searches, given-propeller operating point,
 // propulsion characteristics over the speed range. Each routine computes a
 // record; the report writers print it.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <cmath>

@@ -1,8 +1,6 @@
 // Trial-condition propeller determination in the stages between the console
 // questions, and the power chain with the selected propeller and the
 // propulsion characteristics over the speed range.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <functional>

@@ -1,8 +1,6 @@
 // Wake, thrust deduction and relative rotative efficiency by other published
 // methods, computed for the user's information only: the calculation uses
 // Holtrop's factors.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <span>

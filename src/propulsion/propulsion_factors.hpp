@@ -1,8 +1,6 @@
 // Holtrop's propulsion factors used by the calculation, and the stretch of
 // the run from the prerequisite check to the first estimate at the trial
 // speed.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <optional>

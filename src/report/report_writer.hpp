@@ -1,8 +1,5 @@
 // The report of a run written step by step: after each step of the
 // calculation, that step's lines on the console and in the results file.
-//
-// Installed public header of the engine library (the report writer): changes to it are changes to
-// what other programs build against.
 #pragma once
 
 #include <ostream>

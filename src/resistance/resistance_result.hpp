@@ -6,8 +6,6 @@
 // Every record holds plain values only. The ship record stays as given; the
 // wetted surface and half angle of entrance that the calculation settles at
 // the first speed are fields of their own (S_used, IE_used).
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <optional>

@@ -1,12 +1,10 @@
 // A whole run as values: the steps in their fixed order, the questions asked
 // through a dialogue, and an observer told after each step (the report
 // writes that step's lines there, so the console reads as a session).
-//
-// Installed public header of the engine library (the calculation entry point CALCULATE): changes to
-// it are changes to what other programs build against.
 #pragma once
 
 #include "run/dialogue.hpp"
+#include "run/run_options.hpp"
 #include "run/run_result.hpp"
 
 namespace vdk {
@@ -28,6 +26,7 @@ struct RunSettings {
   // The propeller of the first estimate of w, t and etaR (none: D = Ta/2,
   // P/D 0.85, EAR 0.65).
   std::optional<ProvisionalPropeller> first_estimate;
+  Method method = Method::Classic;
 };
 
 RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* observer,
@@ -38,5 +37,13 @@ RunResult RUN_STEPS(const ShipRecord& ship, Dialogue& dialogue, RunObserver* obs
 // several threads at once.
 RunResult CALCULATE(const ShipRecord& ship, const Answers& answers,
                     const RunSettings& settings = {});
+
+// The whole calculation of a validated ship record as `options` ask, with no
+// question and no pause: with etad to be found, the passes first, then the
+// final run with the efficiency they found (the last pass itself when it ran
+// with the same answers). A question no option answers gets no answer, and
+// the run stops there. The result records the options. Safe to call from
+// several threads at once.
+RunResult CALCULATE_RUN(const ShipRecord& ship, const RunOptions& options);
 
 }  // namespace vdk

@@ -61,9 +61,11 @@ std::optional<float> ETAD_AS_TYPED(float etad) {
 }
 
 EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float start,
-                              bool consistent, const Answers& known, bool ear_known) {
+                              bool consistent, const Answers& known, bool ear_known,
+                              Method method) {
   EtadConvergence c;
   c.answers = known;
+  c.settings.method = method;
   KeptAnswers dialogue(questions, c.answers, ear_known);
   const int max_passes = consistent ? 20 : 10;
   float etad = start;
@@ -109,6 +111,38 @@ EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float
   }
   c.answers.etad = etad;
   return c;
+}
+
+RunResult CALCULATE_RUN(const ShipRecord& ship, const RunOptions& o) {
+  RunSettings settings;
+  settings.method = o.method;
+  Answers a{o.etad, o.Z, o.EAR};
+  if (o.etad_auto()) {
+    const float start = o.etad.value_or(o.etad_start);
+    a.etad = start;
+    // Without a blade number every pass would stop at its question: the
+    // final run stops there once.
+    if (o.Z) {
+      ScriptedDialogue questions(Answers{std::nullopt, o.Z, o.EAR});
+      EtadConvergence c =
+          CONVERGE_ETAD(ship, questions, start, o.consistent, Answers{std::nullopt, o.Z, o.EAR},
+                        true, o.method);
+      a = c.answers;
+      settings = c.settings;
+      // The last pass ran with the answers and the first estimate of the
+      // final run: it is the final run.
+      if (c.last && c.last->answers.etad == a.etad && c.last->answers.Z == a.Z &&
+          c.last->answers.EAR == a.EAR) {
+        RunResult r = std::move(*c.last);
+        r.options = o;
+        return r;
+      }
+    }
+  }
+  ScriptedDialogue script(a);
+  RunResult r = RUN_STEPS(ship, script, nullptr, settings);
+  r.options = o;
+  return r;
 }
 
 }  // namespace vdk

@@ -1,7 +1,5 @@
 // The questions a run asks and its pauses, behind one interface: the console
 // asks the user; a script gives the answers it holds and never waits.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <optional>

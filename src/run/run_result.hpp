@@ -1,8 +1,5 @@
-// Everything one run computes, step by step, as values: the record a library
-// caller gets and the writers of the report read.
-//
-// Installed public header of the engine library (the result record of a run): changes to it are
-// changes to what other programs build against.
+// Everything one run computes, step by step, as values: the record the
+// writers of the report and the result view read.
 #pragma once
 
 #include <optional>
@@ -15,6 +12,7 @@
 #include "propulsion/propulsion_factors.hpp"
 #include "resistance/resistance_result.hpp"
 #include "run/dialogue.hpp"
+#include "run/run_options.hpp"
 #include "run/warnings.hpp"
 #include "water/water.hpp"
 
@@ -43,6 +41,9 @@ enum class RunStep {
 struct RunResult {
   ShipRecord ship;  // the inputs as read and validated; never changed by the run
   Answers answers;  // the answers the run was given (etad, Z, EAR when changed)
+  // How the run was asked for: the options (etad given or found by passes,
+  // the consistent iteration) and the method.
+  RunOptions options;
 
   ResistanceResult resistance;
   std::optional<OtherMethodSections> other_methods;

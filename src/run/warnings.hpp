@@ -4,8 +4,6 @@
 // propeller that does not give the thrust the ship needs, suspicious input.
 // They are values: the program shows them on standard error, the results
 // file never.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <string>

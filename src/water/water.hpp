@@ -1,6 +1,4 @@
 // Water properties and model-scale values.
-//
-// Installed with the engine library, since its public headers include it.
 #pragma once
 
 #include <optional>

@@ -163,7 +163,7 @@ TEST(ResultPages, WriteTheGivenTablesAndAnyDataFileTextAsWellFormedXml) {
   RunDocument doc;
   doc.data_name = "ship <A&B> \xFF\x01.TSK";  // no valid UTF-8, a control character
   doc.echo = "line one\n\xC3\xA7 ok\n\xED\xA0\x80 surrogate\n";
-  doc.input_stop = Stop{EXIT_BAD_INPUT, false, "", "data file not found"};
+  doc.input_stop = STOP_OF("E101");
   ResultTable t{"resistance", "Resistance per speed", {"Vs_kn", "RT_kN"}, {{"21", "1.5e3"}}};
   const std::string page = RESULTS_HTML(doc, RUN_FIGURES(doc), {t});
   EXPECT_EQ(xml_problem(page), "");

@@ -116,7 +116,7 @@ inline TrialOutcome run_trial(const TrialCase& c, const std::string& answers) {
       TRIAL_START({std::vector<float>(s.Vs.data1(), s.Vs.data1() + s.NSPEED), c.PEtr, s.Vtrial});
   WRITE_TRIAL_START(son, start);
   if (start.stop) return finish(start.stop);
-  const Stop refused{EXIT_BAD_INPUT, false, {}, "no answer"};
+  const Stop refused = STOP_OF("E112");
   const std::optional<float> etad = d.etad();
   if (!etad) return finish(refused);
   o.thrust = TRIAL_THRUST({start.PEtrial, s.Vtrial, c.first.w, c.first.t, s.NPROP}, *etad);
