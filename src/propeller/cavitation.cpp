@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 
 namespace vdk {
 
 namespace {
-
-constexpr float PI = 3.1415927f;
 
 // Burrill's back-cavitation lines: thrust loading coefficient against the
 // cavitation number at 0.7 R.
@@ -53,7 +52,7 @@ CavitationResult CAVITATION_CHECKS(const CavitationInput& in) {
   // Expanded area of the disc per unit of projected area.
   const float AFAC = (PI * (in.D * in.D) / 4.0f) * (1.067f - 0.229f * in.PD);
   const float n = in.N / 60.0f;
-  const float VA = 0.5144f * in.Va;
+  const float VA = KNOT * in.Va;
 
   const float u07 = 0.7f * PI * n * in.D;
   r.V07R2 = u07 * u07 + VA * VA;
@@ -63,7 +62,7 @@ CavitationResult CAVITATION_CHECKS(const CavitationInput& in) {
   r.Tauc = in.T * 1000.0f / (r.AP * r.V07R2 * 512.5f);
   // Wageningen criterion: thrust in kgf over the pressure margin in kgf/m2.
   const float AREQ =
-      (in.T * 1000.0f / 9.81f) / (1.84f * powf(PSTAT / 9.81f, 0.75f) * powf(VA, 0.5f));
+      (in.T * 1000.0f / G_ROUNDED) / (1.84f * powf(PSTAT / G_ROUNDED, 0.75f) * powf(VA, 0.5f));
   r.Vtip = PI * n * in.D;
 
   r.inRange = SIGMA_IN_BURRILL_RANGE(r.Sigma);

@@ -3,6 +3,7 @@
 // the thrust, torque and power it gives.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "propeller/propeller_routines.hpp"
 
 namespace vdk {
@@ -27,7 +28,7 @@ float THRUST(float D, float KT, float n, float RHO) {
   return ((D4(D) * KT) * (n * n)) * RHO;
 }
 float POWER(float Q, float n) {
-  return ((Q * n) * 6.28318f) / 1000.0f;
+  return ((Q * n) * TWO_PI_POWER) / 1000.0f;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/constants.hpp"
 #include "propeller/series_tables.hpp"
 
 // x86 processors get a second build of the lane kernel for AVX2.
@@ -27,8 +28,6 @@
 namespace vdk {
 
 namespace {
-
-constexpr float TWO_PI = 6.2831855f;
 
 enum class Series { WageningenB, Gawn };
 
@@ -144,7 +143,7 @@ void DRAG_DELTAS(Series series, const OpenWaterState& ow, float PD, float EAR, f
 
   DKT = 0.0f;
   DKQ = 0.0f;
-  KTKQ_REYNOLDS_CORRECTION(Dc, PD, Zi, TC, CD, S, 10.0f, 1.13902e-6f, 1.18831e-6f, DKT, DKQ);
+  KTKQ_REYNOLDS_CORRECTION(Dc, PD, Zi, TC, CD, S, 10.0f, NU_FRESH_15C, NU_SEA_15C, DKT, DKQ);
 }
 
 // Steps of one evaluation for the advance ratios J (a float, or Lanes for
@@ -353,7 +352,7 @@ void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, floa
   float cx = cf / S;
   float Dx = D / S;
   // Section drag at the reference Reynolds number ...
-  float Rn = ((((NREF * 3.1415927f) * Dx) * cx) * 0.75f) / NUF;
+  float Rn = ((((NREF * PI) * Dx) * cx) * 0.75f) / NUF;
   float CDM = (2.0f * (1.0f + 2.0f * TC)) * (0.044f / powf(Rn, 0.1667f) - 5.0f / powf(Rn, 0.6667f));
   // ... and of the rough full-scale blade (roughness height 30 micron).
   float CF = 1.0f / powf(1.89f + 1.62f * log10f(cf / 0.00003f), 2.5f);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/constants.hpp"
 #include "propeller/propeller_routines.hpp"
 
 namespace vdk {
@@ -154,7 +155,7 @@ float TORQUE(float D, float KQ, float n, float RHO) {
   return (((((((D * D) * D) * D) * D) * KQ) * (n * n)) * RHO);
 }
 float POWER(float Q, float n) {
-  return ((Q * n) * 6.28318f) / 1000.0f;
+  return ((Q * n) * TWO_PI_POWER) / 1000.0f;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // speed and the propulsion characteristics over the speed range.
 #include <algorithm>
 
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 #include "propeller/trial.hpp"
 
@@ -43,7 +44,7 @@ PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactor
   r.Pbd = in.etas * r.Pb;
 
   SelectedPropeller& pr = r.sel;
-  r.JTR = (1.0f - in.w) * in.Vtrial * 0.5144f / ((pr.N / 60.0f) * D);
+  r.JTR = (1.0f - in.w) * in.Vtrial * KNOT / ((pr.N / 60.0f) * D);
 
   // Operating point of the selected propeller at the trial advance ratio.
   const float n = pr.N / 60.0f;
@@ -58,7 +59,7 @@ PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactor
     r.ow.J = r.JTR;
     SERIES_KTKQ(r.ow, in.set, r.PDTR, in.EAR, r.Z);
     const float D5 = D4 * D;
-    r.PABS = 6.28318f * r.ow.KQ * in.RHO * (n * n) * D5 * pr.N / 60.0f / 1000.0f;
+    r.PABS = TWO_PI_POWER * r.ow.KQ * in.RHO * (n * n) * D5 * pr.N / 60.0f / 1000.0f;
     pr.J = r.JTR;
     pr.KT = r.ow.KT;
     pr.KQ = r.ow.KQ;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 #include "propeller/propeller_routines.hpp"
 
@@ -63,7 +64,7 @@ void SERVICE_ROWS(const OpenWaterTable& tab, const CharacteristicsInput& s,
     const float t = s.ThDF[k];
     const float ETARi = s.ETAR[k];
 
-    const float V = s.VS[k] * 0.5144f;
+    const float V = s.VS[k] * KNOT;
     const float D4 = s.D * s.D * s.D * s.D;
     // Rpm rising: the J list from its last point to its first.
     for (int m = 1; m <= NJ; ++m) {
@@ -84,7 +85,7 @@ void SERVICE_ROWS(const OpenWaterTable& tab, const CharacteristicsInput& s,
       r.stop = SPLINE_CAPACITY_STOP();
       return;
     }
-    const float ETA0i = (KTi / KQi) * Ji / 6.2831855f;
+    const float ETA0i = (KTi / KQi) * Ji / TWO_PI;
 
     ServiceRow row;
     row.VS = s.VS[k];

@@ -4,6 +4,7 @@
 // assumed overall propulsive efficiency.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 #include "input/ship_record.hpp"
 #include "propeller/trial.hpp"
@@ -32,7 +33,7 @@ TrialThrustRecord TRIAL_THRUST(const TrialThrustInput& in, float etad_typed) {
   }
   r.Pd = in.PEtrial / etad_typed;
   r.Va = (1.0f - in.w) * in.Vtrial;
-  r.Rt = in.PEtrial / (in.Vtrial * 0.5144f);
+  r.Rt = in.PEtrial / (in.Vtrial * KNOT);
   r.T = (r.Rt / (1.0f - in.t)) / static_cast<float>(in.NPROP);
   return r;
 }
@@ -78,7 +79,7 @@ TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in
   ri.D = in.D;
   ri.N = in.N;
   ri.PD = in.PD;
-  ri.Va = th.Va * 0.5144f;
+  ri.Va = th.Va * KNOT;
   ri.RHO = in.RHO;
   ri.Z = in.blades.Z;
   ri.EAR = EAR;
@@ -102,7 +103,7 @@ TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in
   // From here on every series evaluation carries the blade-drag correction
   // of the propeller just determined.
   r.ow.ReD = D;
-  r.ow.ReVa = th.Va * 0.5144f;
+  r.ow.ReVa = th.Va * KNOT;
   r.ow.ReN = r.sel.N;
 
   r.cavIn.T = th.T;

@@ -2,6 +2,7 @@
 // fraction and the relative rotative efficiency.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "propulsion/propulsion_factors.hpp"
 
 namespace vdk {
@@ -69,7 +70,7 @@ void HOLTROP_PROPULSION_FACTORS(float L, float B, float TA, float TF, float CB, 
 }
 
 float VISCOUS_COEFFICIENT(float RV, float RHO, float S, float V) {
-  const float v = 0.5144f * V;  // m/s
+  const float v = KNOT * V;  // m/s
   return RV * 1000.0f / (0.5f * RHO * S * (v * v));
 }
 

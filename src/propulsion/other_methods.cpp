@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/constants.hpp"
+
 namespace vdk {
 
 OtherMethodFactors OTHER_METHOD_FACTORS(float Cb, float Cp, float Cwp, float L, float B, float T,
@@ -34,7 +36,7 @@ OtherMethodFactors OTHER_METHOD_FACTORS(float Cb, float Cp, float Cwp, float L, 
   for (float v : Vs) {
     PapmehlRow row;
     row.Vs = v;
-    row.Fn = v * 0.5144f / sqrtf(9.81f * L);
+    row.Fn = v * KNOT / sqrtf(G_ROUNDED * L);
     row.w = 0.165f * Cb * sqrtf(powf(Dep, 0.333f) / Dp) - 0.1f * (row.Fn - 0.2f);
     r.papmehl.push_back(row);
   }

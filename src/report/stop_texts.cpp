@@ -25,8 +25,8 @@ std::string NUM(float v, int d) {
 
 std::string PRISMATIC_STOP_TEXT(const HullCoefficients& h, float Cm) {
   // An impossible prismatic coefficient usually means a wrong midship coefficient.
-  return FORMAT_TO_STRING("('  PRIZMATIK KATSAYI(Lpp YE GORE) ------> CP = ',F5.3', >1 OLDU. - STOP')",
-                          h.CP) +
+  return FORMAT_TO_STRING(
+             "('  PRIZMATIK KATSAYI(Lpp YE GORE) ------> CP = ',F5.3', >1 OLDU. - STOP')", h.CP) +
          FORMAT_TO_STRING("('  CM DE YANLISLIK OLABILIR.- STOP')") +
          FORMAT_TO_STRING("('  CB = ',F5.3,'  CM = ',F5.3,' ')", h.CB, Cm);
 }
@@ -127,7 +127,7 @@ std::optional<StopText> RUN_STOP_TEXT(const RunResult& r) {
     const WaterProperties* w = &m.water;
     if (!w->temperature_outside && m.model_file) {
       w = m.model_file->ship_water.temperature_outside ? &m.model_file->ship_water
-                                                        : &m.model_file->model_water;
+                                                       : &m.model_file->model_water;
       text = WATER_TEMPERATURE_STOP_TEXT(m.model_file->ship_water) +
              WATER_TEMPERATURE_STOP_TEXT(m.model_file->model_water);
     } else {
@@ -142,9 +142,9 @@ std::optional<StopText> RUN_STOP_TEXT(const RunResult& r) {
                 " kn is not one of the listed speeds: add it to the speed list";
   } else if (code == "E121" && r.trial_thrust) {
     text = UNUSABLE_ETAD_TEXT(r.trial_thrust->etad_typed);
-    t.english = "the assumed overall propulsive efficiency etad = " +
-                NUM(r.trial_thrust->etad_typed, 3) +
-                " cannot be used: give a value above 0 and below 1 (0.50 to 0.70 is usual)";
+    t.english =
+        "the assumed overall propulsive efficiency etad = " + NUM(r.trial_thrust->etad_typed, 3) +
+        " cannot be used: give a value above 0 and below 1 (0.50 to 0.70 is usual)";
   } else if (code == "E122" && r.trial_blades) {
     text = UNUSABLE_BLADES_TEXT(r.trial_blades->Z_typed);
     t.english = "the blade number Z = " + NUM(r.trial_blades->Z_typed, 3) +
@@ -160,24 +160,25 @@ std::optional<StopText> RUN_STOP_TEXT(const RunResult& r) {
         "check the given diameter, rpm and pitch ratio, or the speed list";
   } else if (code == "E301" && r.trial) {
     text = EFFICIENCY_MISMATCH_TEXT(r.trial->etad_typed, r.trial->etad_computed);
-    t.english = "the assumed overall propulsive efficiency etad = " +
-                NUM(r.trial->etad_typed, 3) + " and the computed one " +
-                NUM(r.trial->etad_computed, 3) +
-                " differ by more than 0.01: run again with etad " +
-                NUM(r.trial->etad_computed, 3) + ", or let the program find it (--etad auto)";
+    t.english = "the assumed overall propulsive efficiency etad = " + NUM(r.trial->etad_typed, 3) +
+                " and the computed one " + NUM(r.trial->etad_computed, 3) +
+                " differ by more than 0.01: run again with etad " + NUM(r.trial->etad_computed, 3) +
+                ", or let the program find it (--etad auto)";
   } else if (code == "E132") {
     text = DESIGN_SPEED_NOT_FOUND_TEXT();
     t.english = "the trial speed is not one of the listed speeds of the propulsion characteristics";
   } else if (code == "E205") {
     t.english = "a curve to be interpolated has more than 2000 points";
   } else if (code == "E111") {
-    t.english = "no answer for the assumed overall propulsive efficiency etad: give --etad X or "
-                "--etad auto";
+    t.english =
+        "no answer for the assumed overall propulsive efficiency etad: give --etad X or "
+        "--etad auto";
   } else if (code == "E112") {
     t.english = "no usable answer for the blade number Z: give --blades Z (2 to 7)";
   } else if (code == "E113") {
-    t.english = "no answer to the question whether to change the expanded area ratio: give "
-                "--ear X, or nothing to keep Keller's";
+    t.english =
+        "no answer to the question whether to change the expanded area ratio: give "
+        "--ear X, or nothing to keep Keller's";
   } else if (code == "E114") {
     t.english = "no usable answer for the expanded area ratio: give --ear X";
   }

@@ -2,6 +2,7 @@
 // one speed; the end of its speed block.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {
@@ -10,7 +11,7 @@ CorrelationAndTotals COMPUTE_CORRELATION(const ShipRecord& s, const HullFormAtSp
                                          const FrictionAppendageWind& fr, const WaveBulbTransom& wv,
                                          float S) {
   CorrelationAndTotals r;
-  const float v = 0.5144f * hf.VS;
+  const float v = KNOT * hf.VS;
   const float v2 = v * v;
 
   // Holtrop's estimate; the bulb term vanishes for deep bows

@@ -1,25 +1,25 @@
 // Frictional, appendage and wind resistance of one speed.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {
 
 namespace {
 // Kinematic viscosity of the sea water used for the ship, m2/s.
-constexpr float kNu = 1.18831e-06f;
+constexpr float kNu = NU_SEA_15C;
 }  // namespace
 
 FrictionAppendageWind COMPUTE_FRICTION(const ShipRecord& s, const InputSummary& summary,
                                        const HullFormAtSpeed& hf, float S) {
   FrictionAppendageWind r;
-  const float v = 0.5144f * hf.VS;
+  const float v = KNOT * hf.VS;
   const float v2 = v * v;
 
   // ITTC-1957 friction line
   r.Rn = v * s.Lwl / kNu;
-  const float lg = log10f(r.Rn) - 2.0f;
-  r.CF = 0.075f / (lg * lg);
+  r.CF = ITTC57_CF(r.Rn);
   r.CV = r.CF * hf.OnePlusK;
 
   r.RF = v2 * (s.RHO / 2.0f) * r.CF * S / 1000.0f;

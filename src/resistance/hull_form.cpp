@@ -2,6 +2,7 @@
 // of run, wetted surface and the bare-hull form factors.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {
@@ -23,7 +24,7 @@ HullFormAtSpeed COMPUTE_HULL_FORM(const ShipRecord& s, const InputSummary& summa
                                   float S_in) {
   HullFormAtSpeed r;
   r.VS = s.Vs(i);
-  r.v = 0.5144f * r.VS;
+  r.v = KNOT * r.VS;
   r.Fn = r.v / sqrtf(s.GRAV * s.Lwl);
   r.hull = HULL_COEFFICIENTS(s);
   r.S_used = S_in;

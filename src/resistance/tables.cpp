@@ -1,4 +1,5 @@
 // The wave-resistance correction behind the summary tables.
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 #include "resistance/resistance.hpp"
 
@@ -36,7 +37,7 @@ ResistanceTables COMPUTE_RESISTANCE_TABLES(const ShipRecord& s, const Resistance
   }
 
   for (int i = 1; i <= s.NSPEED; ++i) {
-    const float vi = 0.5144f * s.Vs(i);
+    const float vi = KNOT * s.Vs(i);
     t.CR_corrected(i) = t.Fac(i) * c.CR(i);
     t.CT_corrected(i) = c.CA(i) + c.CV(i) + t.CR_corrected(i);
     t.RT_corrected(i) = vi * vi * t.CT_corrected(i) * s.RHO * res.S_used / 2.0f * 0.001f;

@@ -2,6 +2,7 @@
 // bulbous bow, the immersed transom and bow-thruster tunnel openings.
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "resistance/resistance.hpp"
 
 namespace vdk {
@@ -26,7 +27,7 @@ WaveBulbTransom COMPUTE_WAVE(const ShipRecord& s, const InputSummary& summary,
   WaveBulbTransom r;
   const HullCoefficients& h = hf.hull;
   const float Fn = hf.Fn;
-  const float v = 0.5144f * hf.VS;
+  const float v = KNOT * hf.VS;
   const float v2 = v * v;
 
   // Half angle of entrance; an estimate replaces a value not given

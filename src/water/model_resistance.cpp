@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/constants.hpp"
 #include "core/table_interpolation.hpp"
 #include "water/water.hpp"
 
@@ -28,7 +29,7 @@ constexpr std::array<float, 70> MODEL_RESISTANCE_LIST{
 ModelResistanceFile MODEL_RESISTANCE_VALUES(std::span<const float> Vs, std::span<const float> CR,
                                             float K1, float ModelScale, float S, float Lwl,
                                             float ModelWaterTemp) {
-  const float g = 9.80665f;
+  const float g = G_STANDARD;
   const float lambda = ModelScale;
   const int n = static_cast<int>(std::min<std::size_t>(Vs.size(), WORK_CAPACITY));
 
@@ -50,7 +51,7 @@ ModelResistanceFile MODEL_RESISTANCE_VALUES(std::span<const float> Vs, std::span
 
   std::array<float, WORK_CAPACITY> Fn{}, Vm{}, RtmKg{};
   for (int i = 0; i < n; ++i) {
-    Fn[i] = Vs[i] * 0.5144f / sqrtf(Lwl * g);
+    Fn[i] = Vs[i] * KNOT / sqrtf(Lwl * g);
   }
 
   // Model: fresh water at the test temperature.
@@ -71,8 +72,7 @@ ModelResistanceFile MODEL_RESISTANCE_VALUES(std::span<const float> Vs, std::span
     Vm[i] = sqrtf(Lwl * g / lambda) * Fn[i];
     r.Vm = Vm[i];
     r.Rnm = Vm[i] * Lwl / lambda / NUm;
-    const float lg = log10f(r.Rnm) - 2.0f;
-    r.Cfm = 0.075f / (lg * lg);
+    r.Cfm = ITTC57_CF(r.Rnm);
     r.Cvm = r.Cfm * K1;
     r.Ctm = CR[i] + r.Cvm;
     const float Rtm = Vm[i] * Vm[i] * r.Ctm * (S / (lambda * lambda)) * RHOm * 0.5f;
@@ -91,7 +91,7 @@ ModelResistanceFile MODEL_RESISTANCE_VALUES(std::span<const float> Vs, std::span
         return m;
       }
       row.Fn = row.Vm / sqrtf(Lwl * g / lambda);
-      row.Vs = sqrtf(Lwl * g) * row.Fn / 0.5144f;
+      row.Vs = sqrtf(Lwl * g) * row.Fn / KNOT;
       row.Ctm = R * g / (row.Vm * row.Vm * (S / (lambda * lambda)) * RHOm * 0.5f);
       m.measurements.push_back(row);
     }

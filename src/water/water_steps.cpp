@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/constants.hpp"
 #include "water/water.hpp"
 
 namespace vdk {
@@ -56,8 +57,7 @@ ModelScaleResult MODEL_SCALE_CALCULATION(const ShipRecord& ship, const ModelScal
       row.CR = CRArr(i);
       row.Vm = FnArr(i) * sqrtf(ship.GRAV * ship.Lwl / scale);
       row.Rnm = (ship.Lwl / scale) * row.Vm / NU;
-      const float lg = log10f(row.Rnm) - 2.0f;
-      row.Cfm = 0.075f / (lg * lg);
+      row.Cfm = ITTC57_CF(row.Rnm);
       row.Cvm = row.Cfm * hull.OnePlusK;
       row.Ctm = row.Cvm + CRArr(i);
       const float Rm = 0.5f * RHOW * (hull.S / (scale * scale)) * (row.Vm * row.Vm) * row.Ctm;
