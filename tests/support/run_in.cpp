@@ -20,11 +20,14 @@ RunOutcome run_in(const TempDir& dir, std::string_view data_text, std::string_vi
 CaseOutcome run_case(const TempDir& dir, const std::string& name,
                      const std::vector<std::string>& options) {
   const std::filesystem::path src = regression_root() / name;
-  std::filesystem::copy_file(src / "VARDELONTEKSA.TSK", dir.path / "VARDELONTEKSA.TSK",
-                             std::filesystem::copy_options::overwrite_existing);
+  for (const std::string& f : case_inputs(name))
+    std::filesystem::copy_file(src / f, dir.path / f,
+                               std::filesystem::copy_options::overwrite_existing);
   std::istringstream in(read_file(src / "answers.txt"));
   std::ostringstream out, err;
   std::vector<std::string> args{"-C", dir.path.string()};
+  const std::vector<std::string> own = case_options(name);
+  args.insert(args.end(), own.begin(), own.end());
   args.insert(args.end(), options.begin(), options.end());
   CaseOutcome r;
   r.status = RUN_PROGRAM(args, in, out, err);

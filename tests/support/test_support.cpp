@@ -27,10 +27,34 @@ std::vector<std::string> regression_cases() {
   std::vector<std::string> names;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(regression_root(), ec))
-    if (entry.is_directory() && fs::exists(entry.path() / "VARDELONTEKSA.TSK"))
+    if (entry.is_directory() && fs::exists(entry.path() / "answers.txt"))
       names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+std::vector<std::string> case_options(const std::string& name) {
+  std::vector<std::string> words;
+  std::istringstream in(read_file(regression_root() / name / "options.txt"));
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+std::vector<std::string> case_inputs(const std::string& name) {
+  std::vector<std::string> files;
+  for (const auto& e : fs::directory_iterator(regression_root() / name)) {
+    const std::string f = e.path().filename().string();
+    if (e.is_regular_file() && f != "answers.txt" && f != "options.txt") files.push_back(f);
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string case_data_file(const std::string& name) {
+  const std::vector<std::string> words = case_options(name);
+  for (std::size_t k = 0; k + 1 < words.size(); ++k)
+    if (words[k] == "--data") return words[k + 1];
+  return "VARDELONTEKSA.TSK";
 }
 
 TempDir::TempDir() {

@@ -23,11 +23,17 @@ struct TempDir {
 
 std::string read_file(const std::filesystem::path& p);
 
-// The source tree, its regression folders and
-// the names of the folders that hold a ship data file, sorted.
+// The source tree, its regression folders and the names of the cases (the
+// folders holding console answers), sorted. A case is run with the words of
+// its options.txt (none: a plain run) in a folder holding its input files
+// (every file of the case folder but answers.txt and options.txt).
 std::filesystem::path source_dir();
 std::filesystem::path regression_root();
 std::vector<std::string> regression_cases();
+std::vector<std::string> case_options(const std::string& name);
+std::vector<std::string> case_inputs(const std::string& name);
+// The ship data file a case reads (its --data, else VARDELONTEKSA.TSK).
+std::string case_data_file(const std::string& name);
 void write_file(const std::filesystem::path& p, std::string_view text);
 std::vector<std::string> split_lines(const std::string& text);
 
@@ -57,8 +63,8 @@ struct RunOutcome {
 // with `answers` as console input and collects what it wrote.
 RunOutcome run_in(const TempDir& dir, std::string_view data_text, std::string_view answers = "");
 
-// A regression case run through the command line in `dir`: its data file
-// and its answers, with `-C dir` and `options`.
+// A regression case run through the command line in `dir`: its input files
+// and its answers, with `-C dir`, the case's own options and `options`.
 struct CaseOutcome {
   int status = -1;
   std::string out, err;
