@@ -79,7 +79,6 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
@@ -183,6 +182,7 @@ RunOptions RUN_OPTIONS_OF(const ProgramOptions& o) {
   if (o.given.EAR) r.EAR = o.given.EAR->value;
   r.consistent = o.consistent;
   r.method = o.method;
+  r.etad_asked = !o.etad_auto && !o.given.etad;
   return r;
 }
 

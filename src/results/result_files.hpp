@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "results/result_tables.hpp"
-#include "results/run_document.hpp"
+#include "view/run_document.hpp"
 #include "results/run_figures.hpp"
 
 namespace vdk {

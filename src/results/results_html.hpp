@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "results/result_tables.hpp"
-#include "results/run_document.hpp"
+#include "view/run_document.hpp"
 #include "results/run_figures.hpp"
 
 namespace vdk {

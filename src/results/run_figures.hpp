@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "results/run_document.hpp"
+#include "view/run_document.hpp"
 
 namespace vdk {
 

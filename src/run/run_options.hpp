@@ -27,7 +27,10 @@ struct RunOptions {
   // before, repeated until the propeller settles (implies etad found by passes).
   bool consistent = false;
   Method method = Method::Classic;
-  bool etad_auto() const { return !etad || consistent; }
+  // The program's console run: etad not given as an option is asked at the
+  // console, not found by passes.
+  bool etad_asked = false;
+  bool etad_auto() const { return (!etad && !etad_asked) || consistent; }
 };
 
 }  // namespace vdk

@@ -268,5 +268,17 @@ TEST(ResultFiles, ShortestFloatsNullForInfinityAndAFileThatCannotBeWrittenIsName
   EXPECT_TRUE(fs::is_empty(dir.path));
 }
 
+// The committed schema is the one the program makes from its catalogue and
+// its declaration of the document. VDK_UPDATE_SCHEMA=1 writes it anew.
+TEST(ResultFiles, CommittedSchemaIsTheGeneratedOne) {
+  const fs::path committed = test::source_dir() / "docs" / "results.schema.json";
+  const std::string generated = RESULTS_SCHEMA();
+  if (std::getenv("VDK_UPDATE_SCHEMA")) test::write_file(committed, generated);
+  EXPECT_TRUE(read_file(committed) == generated)
+      << "docs/results.schema.json differs from the generated schema: run "
+         "VDK_UPDATE_SCHEMA=1 ./build/test_app --gtest_filter='*CommittedSchema*' and read the "
+         "diff";
+}
+
 }  // namespace
 }  // namespace vdk

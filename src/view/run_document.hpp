@@ -9,6 +9,7 @@
 
 #include "core/stop.hpp"
 #include "input/ship_record.hpp"
+#include "run/run_options.hpp"
 #include "run/run_result.hpp"
 
 namespace vdk {
@@ -23,6 +24,8 @@ struct RunDocument {
   // lines; the calculation did not run then.
   std::optional<Stop> input_stop;
   std::vector<std::string> input_messages;
+  std::string input_english;        // that stop in one English line
+  RunOptions options;               // how the run was asked for (also when it did not run)
   std::optional<RunResult> result;  // the calculation's records, when it ran
   int status = EXIT_RUN_END;        // the run's exit status
   const std::optional<Stop>& stop() const { return result ? result->stop : input_stop; }
