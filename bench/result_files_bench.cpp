@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "results/result_files.hpp"
 #include "app/run_sequence.hpp"
 #include "core/version.hpp"
 #include "input/read_ship_data.hpp"
+#include "results/result_files.hpp"
 #include "run/calculate.hpp"
 
 namespace {
@@ -97,9 +97,10 @@ void BM_WriteResultFiles(benchmark::State& state) {
     if (option == "--html") files.html = p;
   }
   bool ok = true;
+  const vdk::ResultView view(doc);
   for (auto _ : state) {
     std::ostringstream err;
-    ok = vdk::WRITE_RESULT_FILES(doc, files, err) && ok;
+    ok = vdk::WRITE_RESULT_FILES(view, files, err) && ok;
   }
   if (!ok || doc.status != 0) state.SkipWithError("the result files were not written");
 }

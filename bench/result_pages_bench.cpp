@@ -36,9 +36,10 @@ void BM_FiguresAndPage(benchmark::State& state) {
   doc.run_date = "2025-01-01";
   doc.result = vdk::CALCULATE(read.ship, a);
   std::size_t figures = 0;
+  const vdk::ResultView view(doc);
   for (auto _ : state) {
-    const vdk::RunFigures f = vdk::RUN_FIGURES(doc);
-    const std::string page = vdk::RESULTS_HTML(doc, f, {});
+    const vdk::RunFigures f = vdk::RUN_FIGURES(view);
+    const std::string page = vdk::RESULTS_HTML(view, f, {});
     figures = f.drawn.size();
     benchmark::DoNotOptimize(page.data());
   }

@@ -254,7 +254,8 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
                               IN_FOLDER(o, o.files.plots), IN_FOLDER(o, o.files.html)};
       // A result file that cannot be written fails a run that otherwise ended
       // normally; the report itself is complete.
-      if (!WRITE_RESULT_FILES(doc, files, err) && status == EXIT_RUN_END) status = EXIT_BAD_INPUT;
+      if (!WRITE_RESULT_FILES(ResultView(std::move(doc)), files, err) && status == EXIT_RUN_END)
+        status = EXIT_BAD_INPUT;
     }
     WRITE_STOP_LINE(out);
     return status;

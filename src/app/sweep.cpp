@@ -103,7 +103,7 @@ void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ShipRecord& sh
     doc.result = result;
     doc.status = result ? result->status() : input_stop ? input_stop->status : EXIT_RUN_END;
     std::ostringstream err;
-    WRITE_JSON_FILE(doc, dir / o.json.filename(), err);
+    WRITE_JSON_FILE(ResultView(std::move(doc)), dir / o.json.filename(), err);
     errors += err.str();
   }
 }

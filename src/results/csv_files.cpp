@@ -1,7 +1,7 @@
 #include <string>
 
-#include "results/result_files.hpp"
 #include "format/text_fields.hpp"
+#include "results/result_files.hpp"
 #include "results/result_tables.hpp"
 
 namespace vdk {

@@ -3,11 +3,12 @@
 
 namespace vdk {
 
-bool WRITE_HTML_FILE(const RunDocument& doc, const RunFigures& figures,
+bool WRITE_HTML_FILE(const ResultView& view, const RunFigures& figures,
                      const std::vector<ResultTable>& tables, const std::filesystem::path& file,
                      std::ostream& err) {
   std::string error;
-  if (!WRITE_FILE_ATOMICALLY(file, RESULTS_HTML(doc, figures, tables), error)) {
+  if ((!file.parent_path().empty() && !MAKE_OUTPUT_FOLDER(file.parent_path(), error)) ||
+      !WRITE_FILE_ATOMICALLY(file, RESULTS_HTML(view, figures, tables), error)) {
     err << "vardelonteksa: " << error << '\n';
     return false;
   }

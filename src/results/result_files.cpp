@@ -70,7 +70,7 @@ bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error) {
   return false;
 }
 
-bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::ostream& err) {
+bool WRITE_RESULT_FILES(const ResultView& view, const ResultFiles& files, std::ostream& err) {
   bool ok = true;
   const bool tables_used = !files.csv.empty() || !files.html.empty();
   const bool figures_used = !files.plots.empty() || !files.html.empty();
@@ -82,20 +82,20 @@ bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::o
   std::future<bool> json;
   if (!files.json.empty()) {
     if (tables_used || figures_used)
-      json = std::async(std::launch::async, [&doc, &files, &json_err] {
-        return WRITE_JSON_FILE(doc, files.json, json_err);
+      json = std::async(std::launch::async, [&view, &files, &json_err] {
+        return WRITE_JSON_FILE(view, files.json, json_err);
       });
     else
-      ok = WRITE_JSON_FILE(doc, files.json, err);
+      ok = WRITE_JSON_FILE(view, files.json, err);
   }
   const std::vector<ResultTable> tables =
-      tables_used ? RESULT_TABLES(doc) : std::vector<ResultTable>{};
-  const RunFigures figures = figures_used ? RUN_FIGURES(doc) : RunFigures{};
+      tables_used ? RESULT_TABLES(view) : std::vector<ResultTable>{};
+  const RunFigures figures = figures_used ? RUN_FIGURES(view) : RunFigures{};
   // The other files' messages are gathered too, to follow the JSON file's.
   std::ostringstream rest_err;
   if (!files.csv.empty()) ok = WRITE_CSV_FILES(tables, files.csv, rest_err) && ok;
   if (!files.plots.empty()) ok = WRITE_PLOT_FILES(figures, files.plots, rest_err) && ok;
-  if (!files.html.empty()) ok = WRITE_HTML_FILE(doc, figures, tables, files.html, rest_err) && ok;
+  if (!files.html.empty()) ok = WRITE_HTML_FILE(view, figures, tables, files.html, rest_err) && ok;
   if (json.valid()) {
     ok = json.get() && ok;
     err << json_err.str();

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "results/result_tables.hpp"
-#include "view/run_document.hpp"
 #include "results/run_figures.hpp"
+#include "view/run_document.hpp"
 
 namespace vdk {
 
@@ -41,15 +41,15 @@ bool MAKE_OUTPUT_FOLDER(const std::filesystem::path& dir, std::string& error);
 // Writes every asked file of `doc`; the figures and tables are made once for
 // all the files that show them. A file that cannot be written is named
 // on `err`; returns false when any could not.
-bool WRITE_RESULT_FILES(const RunDocument& doc, const ResultFiles& files, std::ostream& err);
+bool WRITE_RESULT_FILES(const ResultView& view, const ResultFiles& files, std::ostream& err);
 
 // One kind of result file each (in their own source files).
-bool WRITE_JSON_FILE(const RunDocument& doc, const std::filesystem::path& file, std::ostream& err);
+bool WRITE_JSON_FILE(const ResultView& view, const std::filesystem::path& file, std::ostream& err);
 bool WRITE_CSV_FILES(const std::vector<ResultTable>& tables, const std::filesystem::path& dir,
                      std::ostream& err);
 bool WRITE_PLOT_FILES(const RunFigures& figures, const std::filesystem::path& dir,
                       std::ostream& err);
-bool WRITE_HTML_FILE(const RunDocument& doc, const RunFigures& figures,
+bool WRITE_HTML_FILE(const ResultView& view, const RunFigures& figures,
                      const std::vector<ResultTable>& tables, const std::filesystem::path& file,
                      std::ostream& err);
 

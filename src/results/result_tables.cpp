@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "format/text_fields.hpp"
+#include "view/quantities.hpp"
 
 namespace vdk {
 
@@ -25,110 +26,87 @@ std::string F_IF(bool computed, float v) {
   return computed ? F(v) : std::string();
 }
 
-bool reached(const RunResult& r, RunStep s) {
-  return std::find(r.steps.begin(), r.steps.end(), s) != r.steps.end();
+// A value the run did not compute: an empty field.
+std::string F_OPT(const std::optional<float>& v) {
+  return v ? F(*v) : std::string();
 }
 
-// How far a speed block got: the hull form always, friction and wave
-// resistance unless the prismatic stop, the rest on a complete block.
-struct BlockReach {
-  bool friction = false, complete = false;
+// A table of per-speed columns: each named by its catalogue key (the header
+// is the key's symbol and unit) and read from the speed's view.
+struct SpeedColumn {
+  const char* key;
+  std::optional<float> (*cell)(const SpeedView&);
 };
-BlockReach REACH(const SpeedBlock& b) {
-  return {b.end != BlockEnd::PrismaticStop, b.end == BlockEnd::Complete};
-}
 
-// The corrected columns exist once the summary tables are written without a stop.
-bool CORRECTED_COLUMNS(const RunResult& r) {
-  return reached(r, RunStep::Tables) && !r.tables.stop;
-}
-
-ResultTable RESISTANCE_TABLE(const RunResult& r) {
-  ResultTable t{"resistance",
-                "Resistance per speed",
-                {"i",           "V_kn",    "Fn",      "Rn",        "CF",    "CV",     "1+k",
-                 "RF_kN",       "RAPP_kN", "RAIR_kN", "RW_kN",     "RB_kN", "RTR_kN", "RBT_kN",
-                 "CA",          "RA_kN",   "RV_kN",   "RT_kN",     "CT",    "CR",     "CW",
-                 "corr_factor", "CR_corr", "CT_corr", "RT_corr_kN"},
-                {}};
-  const ResistanceColumns& c = r.resistance.columns;
-  const bool corr = CORRECTED_COLUMNS(r);
-  for (const SpeedBlock& b : r.resistance.blocks) {
-    const int i = b.i;
-    const BlockReach at = REACH(b);
-    const bool full = at.complete;
-    t.rows.push_back({I(i),
-                      F(r.ship.Vs(i)),
-                      F(c.Fn(i)),
-                      F_IF(at.friction, c.Rn(i)),
-                      F_IF(at.friction, c.CF(i)),
-                      F_IF(at.friction, c.CV(i)),
-                      F(b.hull_form.OnePlusK),
-                      F_IF(at.friction, c.RF(i)),
-                      F_IF(at.friction, c.RAPP(i)),
-                      F_IF(at.friction, c.RAIR(i)),
-                      F_IF(at.friction, c.RW(i)),
-                      F_IF(full, c.RB(i)),
-                      F_IF(full, c.RTR(i)),
-                      F_IF(full, c.RBT(i)),
-                      F_IF(full, c.CA(i)),
-                      F_IF(full, c.RA(i)),
-                      F_IF(full, c.RV(i)),
-                      F_IF(full, c.RT(i)),
-                      F_IF(full, c.CT(i)),
-                      F_IF(full, c.CR(i)),
-                      F_IF(full, b.wave.CW),
-                      F_IF(corr && r.tables.CorrFlag == 1, r.tables.Fac(i)),
-                      F_IF(corr, r.tables.CR_corrected(i)),
-                      F_IF(corr, r.tables.CT_corrected(i)),
-                      F_IF(corr, r.tables.RT_corrected(i))});
+ResultTable SPEED_TABLE(const ResultView& v, std::string name, std::string title,
+                        const std::vector<SpeedColumn>& columns) {
+  ResultTable t{std::move(name), std::move(title), {"i"}, {}};
+  for (const SpeedColumn& c : columns) t.headers.push_back(CSV_HEADER(c.key));
+  for (const SpeedView& s : v.speeds()) {
+    Row row{I(s.i)};
+    for (const SpeedColumn& c : columns) row.push_back(F_OPT(c.cell(s)));
+    t.rows.push_back(std::move(row));
   }
   return t;
 }
 
-// The minimum-service row of speed number i, if the table has one.
-const ServiceRow* SERVICE_ROW(const RunResult& r, int i) {
-  if (!r.power_chain || !reached(r, RunStep::Service)) return nullptr;
-  const CharacteristicsRecord& ch = r.power_chain->characteristics;
-  if (!ch.serviceComputable) return nullptr;
-  const std::size_t k = static_cast<std::size_t>(i - 1);
-  return k < ch.service.size() ? &ch.service[k] : nullptr;
+#define VDK_COL(key, expr)                                               \
+  {                                                                      \
+    key, [](const SpeedView& s) -> std::optional<float> { return expr; } \
+  }
+
+ResultTable RESISTANCE_TABLE(const ResultView& v) {
+  return SPEED_TABLE(v, "resistance", "Resistance per speed",
+                     {VDK_COL("Vs", s.Vs),
+                      VDK_COL("Fn", s.Fn),
+                      VDK_COL("Rn", s.Rn),
+                      VDK_COL("CF", s.CF),
+                      VDK_COL("CV", s.CV),
+                      VDK_COL("1+k", s.OnePlusK),
+                      VDK_COL("RF", s.RF),
+                      VDK_COL("RAPP", s.RAPP),
+                      VDK_COL("RAIR", s.RAIR),
+                      VDK_COL("RW", s.RW),
+                      VDK_COL("RB", s.RB),
+                      VDK_COL("RTR", s.RTR),
+                      VDK_COL("RBT", s.RBT),
+                      VDK_COL("CA", s.CA),
+                      VDK_COL("RA", s.RA),
+                      VDK_COL("RV", s.RV),
+                      VDK_COL("RT", s.RT),
+                      VDK_COL("CT", s.CT),
+                      VDK_COL("CR", s.CR),
+                      VDK_COL("CW", s.CW),
+                      VDK_COL("correction_factor", s.correction_factor),
+                      VDK_COL("CR_corrected", s.CR_corrected),
+                      VDK_COL("CT_corrected", s.CT_corrected),
+                      VDK_COL("RT_corrected", s.RT_corrected)});
 }
 
-ResultTable POWERS_TABLE(const RunResult& r) {
-  ResultTable t{"powers",
-                "Powers per speed",
-                {"i", "V_kn", "PE_kW", "PE_corr_kW", "PE_trial_kW", "PB_kW", "N_rpm"},
-                {}};
-  const bool corr = CORRECTED_COLUMNS(r);
-  const bool trial = reached(r, RunStep::Prerequisites) && !r.prerequisites.too_few_speeds;
-  for (const SpeedBlock& b : r.resistance.blocks) {
-    const int i = b.i;
-    const bool full = REACH(b).complete;
-    const ServiceRow* s = SERVICE_ROW(r, i);
-    t.rows.push_back({I(i), F(r.ship.Vs(i)), F_IF(full, r.resistance.columns.PE(i)),
-                      F_IF(corr, r.tables.PE_corrected(i)), F_IF(trial, r.prerequisites.PEtrArr(i)),
-                      s ? I(s->PB) : std::string(), s ? F(s->RPM) : std::string()});
-  }
+ResultTable POWERS_TABLE(const ResultView& v) {
+  ResultTable t = SPEED_TABLE(
+      v, "powers", "Powers per speed",
+      {VDK_COL("Vs", s.Vs), VDK_COL("PE", s.PE), VDK_COL("PE_corrected", s.PE_corrected),
+       VDK_COL("PE_trial", s.PE_trial), VDK_COL("PB", s.PB_service), VDK_COL("N", s.N_service)});
+  // The brake power of the minimum-service table is a whole number of kW.
+  for (std::size_t k = 0; k < t.rows.size(); ++k)
+    if (const std::optional<float> pb = v.speeds()[k].PB_service)
+      t.rows[k][5] = I(static_cast<long long>(*pb));
   return t;
 }
 
-ResultTable FACTORS_TABLE(const RunResult& r) {
-  ResultTable t{"propulsion_factors",
-                "Propulsion factors per speed (selected propeller)",
-                {"i", "V_kn", "w", "t", "etaR", "etaH", "eta0", "etaD"},
-                {}};
-  const PowerChainRecord& p = *r.power_chain;
-  const std::size_t n = std::min({p.WFT.size(), p.ThDF.size(), p.ETAR.size()});
-  for (std::size_t k = 0; k < n; ++k) {
-    const int i = static_cast<int>(k) + 1;
-    const ServiceRow* s = SERVICE_ROW(r, i);
-    t.rows.push_back({I(i), F(r.ship.Vs(i)), F(p.WFT[k]), F(p.ThDF[k]), F(p.ETAR[k]),
-                      s ? F(s->ETAH) : std::string(), s ? F(s->ETA0) : std::string(),
-                      s ? F(s->ETAD) : std::string()});
-  }
+ResultTable FACTORS_TABLE(const ResultView& v) {
+  ResultTable t =
+      SPEED_TABLE(v, "propulsion_factors", "Propulsion factors per speed (selected propeller)",
+                  {VDK_COL("Vs", s.Vs), VDK_COL("w", s.w), VDK_COL("t", s.t),
+                   VDK_COL("etaR", s.etaR), VDK_COL("etaH", s.etaH_service),
+                   VDK_COL("eta0", s.eta0_service), VDK_COL("etad", s.etad_service)});
+  // One row per speed with the factors of the selected propeller.
+  std::erase_if(t.rows, [](const Row& r) { return r[2].empty(); });
   return t;
 }
+
+#undef VDK_COL
 
 // One block of the other methods as rows: quantity, method, propellers, speed, value.
 void OTHER_FACTOR_ROWS(ResultTable& t, const std::string& block, const OtherMethodFactors& f) {
@@ -227,21 +205,21 @@ ResultTable SERVICE_TABLE(const CharacteristicsRecord& ch) {
 
 }  // namespace
 
-std::vector<ResultTable> RESULT_TABLES(const RunDocument& doc) {
+std::vector<ResultTable> RESULT_TABLES(const ResultView& v) {
   std::vector<ResultTable> tables;
-  if (!doc.result) return tables;
-  const RunResult& r = *doc.result;
-  if (r.resistance.blocks.empty()) return tables;
-  tables.push_back(RESISTANCE_TABLE(r));
-  tables.push_back(POWERS_TABLE(r));
-  if (r.power_chain && reached(r, RunStep::PowerChain) && !r.power_chain->WFT.empty())
-    tables.push_back(FACTORS_TABLE(r));
+  if (!v.run()) return tables;
+  const RunResult& r = *v.run();
+  if (v.speeds().empty()) return tables;
+  tables.push_back(RESISTANCE_TABLE(v));
+  tables.push_back(POWERS_TABLE(v));
+  if (r.power_chain && v.reached(RunStep::PowerChain) && !r.power_chain->WFT.empty())
+    tables.push_back(FACTORS_TABLE(v));
   if (r.other_methods || r.other_summary) tables.push_back(OTHER_METHODS_TABLE(r));
-  if (reached(r, RunStep::ModelScale) && r.model_scale.model_given && !r.model_scale.rows.empty())
+  if (v.reached(RunStep::ModelScale) && r.model_scale.model_given && !r.model_scale.rows.empty())
     tables.push_back(MODEL_SCALE_TABLE(r.model_scale));
   if (r.trial && !r.trial->routine.candidates.empty())
     tables.push_back(CANDIDATES_TABLE(r.trial->routine));
-  if (r.power_chain && reached(r, RunStep::Service)) {
+  if (r.power_chain && v.reached(RunStep::Service)) {
     const CharacteristicsRecord& ch = r.power_chain->characteristics;
     if (!ch.openWater.empty()) tables.push_back(OPEN_WATER_TABLE(ch));
     if (ch.serviceComputable && !ch.service.empty()) tables.push_back(SERVICE_TABLE(ch));

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "view/run_document.hpp"
+#include "view/result_view.hpp"
 
 namespace vdk {
 
@@ -19,6 +19,6 @@ struct ResultTable {
 
 // Every table the run produced, in a fixed order; a table whose data the run
 // did not produce (a resistance-only run, a stop) is left out.
-std::vector<ResultTable> RESULT_TABLES(const RunDocument& doc);
+std::vector<ResultTable> RESULT_TABLES(const ResultView& view);
 
 }  // namespace vdk

@@ -100,41 +100,38 @@ const char* STATUS_TEXT(int status) {
   }
 }
 
-// The position of the trial speed among the speeds computed to their total.
-std::optional<int> TRIAL_INDEX(const RunResult& r) {
-  for (const SpeedBlock& b : r.resistance.blocks)
-    if (b.end == BlockEnd::Complete && r.ship.Vs(b.i) == r.ship.Vtrial) return b.i;
-  return std::nullopt;
-}
-
-std::string KEY_RESULTS(const RunDocument& doc) {
+std::string KEY_RESULTS(const ResultView& view) {
   std::string s = "<section id=\"key-results\">\n<h2>Key results</h2>\n";
-  if (!doc.result) {
+  if (!view.run()) {
     return s + "<p>The calculation did not run: the data file stopped the run (see " +
            "<a href=\"#run-end\">How the run ended</a>).</p>\n</section>\n";
   }
-  const RunResult& r = *doc.result;
+  const RunResult& r = *view.run();
   std::vector<KeyRow> rows;
   rows.push_back({"Trial speed",
                   "Vs",
                   FIXED(r.ship.Vtrial, 3),
                   "kn",
                   {"SEYIR TECRUBESI HIZI - Vseyir", "trial speed"}});
-  if (const auto i = TRIAL_INDEX(r)) {
+  if (const SpeedView* at = view.trial_speed(); at && at->RT_used() && at->PE_used()) {
     rows.push_back({"Total resistance at the trial speed",
                     "RT",
-                    FIXED(r.tables.RT_corrected(*i), 2),
+                    FIXED(*at->RT_used(), 2),
                     "kN",
                     {"TOPLAM DIRENC - RTOTAL(kN)", "total resistance"}});
     rows.push_back({"Effective power at the trial speed",
                     "PE",
-                    FIXED(r.tables.PE_corrected(*i), 2),
+                    FIXED(*at->PE_used(), 2),
                     "kW",
                     {"EFEKTIF GUC - PE(kW)", "effective power"}});
   }
-  if (r.power_chain) {
-    const PowerChainRecord& pc = *r.power_chain;
-    const bool gawn = r.ship.SERIES == 2;
+  // The propeller the brake power was computed with: the one the search or
+  // the operating point found for the trial.
+  if (const TrialView* t = view.trial()) {
+    const bool gawn = t->series == 2;
+    const SelectedView* sel = view.selected();
+    const bool differ = view.selected_differs() && sel;
+    const std::string found = differ ? " (propeller found for the trial)" : "";
     rows.push_back({"Propeller series",
                     "",
                     gawn ? "Gawn" : "Wageningen B",
@@ -143,41 +140,66 @@ std::string KEY_RESULTS(const RunDocument& doc) {
                           : "HESAPLARDA WAGENINGEN B SERISI KULLANILMISTIR",
                      gawn ? "the Gawn series has been used in the calculations"
                           : "the Wageningen B series has been used in the calculations"}});
-    rows.push_back({"Blade number", "Z", FIXED(pc.Z, 0), "", {"KANAT SAYISI - Z", "blade number"}});
+    rows.push_back({"Blade number", "Z", FIXED(t->Z, 0), "", {"KANAT SAYISI - Z", "blade number"}});
     rows.push_back(
-        {"Propeller diameter", "D", FIXED(pc.D, 3), "m", {"PERVANE CAPI - DIAM", "diameter"}});
-    rows.push_back({"Pitch ratio",
+        {"Propeller diameter", "D", FIXED(t->D, 3), "m", {"PERVANE CAPI - DIAM", "diameter"}});
+    rows.push_back({"Pitch ratio" + found,
                     "P/D",
-                    FIXED(pc.sel.PD, 3),
+                    FIXED(t->pitch_ratio, 3),
                     "",
                     {"PIC ORANI - P/D - SABIT", "pitch ratio (fixed)"}});
     rows.push_back({"Expanded area ratio",
                     "EAR",
-                    FIXED(pc.EAR, 3),
+                    FIXED(t->EAR, 3),
                     "",
                     {"ACINIM ALANI ORANI - EAR", "expanded area ratio"}});
-    rows.push_back(
-        {"Propeller revolutions", "N", FIXED(pc.sel.N, 3), "rpm", {"DEVIR - N", "revolutions"}});
-    rows.push_back({"Open-water efficiency",
+    rows.push_back({"Propeller revolutions" + found,
+                    "N",
+                    FIXED(t->N, 3),
+                    "rpm",
+                    {"DEVIR - N", "revolutions"}});
+    rows.push_back({"Open-water efficiency" + found,
                     "\xCE\xB7"
                     "0",
-                    FIXED(pc.sel.ETA0, 3),
+                    FIXED(t->eta0, 3),
                     "",
                     {"ACIK SU VERIMI - ETA-0", "open-water efficiency"}});
+    if (differ) {
+      // The report's block shows the propeller re-evaluated at the trial
+      // advance ratio of the power chain; the curves over the speed range
+      // are of that one.
+      const std::string block = " (report's selected-propeller block, at the trial J)";
+      rows.push_back({"Pitch ratio" + block,
+                      "P/D",
+                      FIXED(sel->pitch_ratio, 3),
+                      "",
+                      {"PIC ORANI - P/D - SABIT", "pitch ratio (fixed)"}});
+      rows.push_back({"Propeller revolutions" + block,
+                      "N",
+                      FIXED(sel->N, 3),
+                      "rpm",
+                      {"DEVIR - N", "revolutions"}});
+      rows.push_back({"Open-water efficiency" + block,
+                      "\xCE\xB7"
+                      "0",
+                      FIXED(sel->eta0, 3),
+                      "",
+                      {"ACIK SU VERIMI - ETA-0", "open-water efficiency"}});
+    }
     rows.push_back({"Overall propulsive efficiency",
                     "etad",
-                    FIXED(pc.etad, 3),
+                    FIXED(t->etad, 3),
                     "",
                     {"etad : Genel Sevk Verimi", "overall propulsive efficiency"}});
     rows.push_back(
         {"Brake power at the trial",
          "Pb",
-         FIXED(pc.Pb, 2),
+         FIXED(t->PB, 2),
          "kW",
          {"SEYIR TECRUBESI SIRASINDA GEREKLI GUC - Pb", "brake power required during the trial"}});
     rows.push_back({"Required engine power",
                     "Pbm",
-                    FIXED(pc.Pbm, 2),
+                    FIXED(t->PB_required, 2),
                     "kW",
                     {"HESAPLANAN GEREKLI MAKINA GUCU - Pbm", "computed required engine power"}});
   }
@@ -272,14 +294,14 @@ std::string TABLES(const std::vector<ResultTable>& tables) {
   return s + "</section>\n";
 }
 
-std::string WARNINGS(const RunDocument& doc) {
+std::string WARNINGS(const ResultView& view) {
   std::string s = "<section id=\"warnings\">\n<h2>Warnings</h2>\n";
-  if (!doc.result || doc.result->warnings.empty())
+  if (view.warnings().empty())
     return s +
            "<p>No warning: nothing was found outside the ranges the methods were fitted "
            "to.</p>\n</section>\n";
   s += "<ul>\n";
-  for (const Warning& w : doc.result->warnings) s += "<li>" + E(WARNING_LINE(w)) + "</li>\n";
+  for (const Warning& w : view.warnings()) s += "<li>" + E(WARNING_LINE(w)) + "</li>\n";
   return s + "</ul>\n</section>\n";
 }
 
@@ -406,27 +428,30 @@ std::string INPUT_DATA(const RunDocument& doc) {
 
 }  // namespace
 
-std::string RESULTS_HTML(const RunDocument& doc, const RunFigures& figures,
+std::string RESULTS_HTML(const ResultView& view, const RunFigures& figures,
                          const std::vector<ResultTable>& tables) {
+  const RunDocument& doc = view.document();
+  // The ship by its name when it has one, else by its data file.
+  const std::string who =
+      doc.ship.name.empty() ? doc.data_name : doc.ship.name + " (" + doc.data_name + ")";
   std::string s;
   s.reserve(65536);
   s += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\" "
        "xml:lang=\"en\">\n";
   s += "<head>\n<meta charset=\"UTF-8\"/>\n<meta name=\"viewport\" content=\"width=device-width, "
        "initial-scale=1\"/>\n<title>VARDELONTEKSA results: " +
-       E(doc.data_name) + "</title>\n<style>" + STYLE + "</style>\n</head>\n<body>\n";
-  s += "<header>\n<h1>VARDELONTEKSA results: " + E(doc.data_name) +
-       "</h1>\n<p class=\"meta\">Run of " + E(doc.run_date) + ", program version " +
-       E(doc.version) + ", exit status " + std::to_string(doc.status) + " (" +
-       STATUS_TEXT(doc.status) + ").</p>\n</header>\n";
+       E(who) + "</title>\n<style>" + STYLE + "</style>\n</head>\n<body>\n";
+  s += "<header>\n<h1>VARDELONTEKSA results: " + E(who) + "</h1>\n<p class=\"meta\">Run of " +
+       E(doc.run_date) + ", program version " + E(doc.version) + ", exit status " +
+       std::to_string(doc.status) + " (" + STATUS_TEXT(doc.status) + ").</p>\n</header>\n";
   s += "<nav><a href=\"#key-results\">Key results</a> | <a href=\"#figures\">Figures</a> | ";
   if (!tables.empty()) s += "<a href=\"#tables\">Tables</a> | ";
   s += "<a href=\"#warnings\">Warnings</a> | <a href=\"#run-end\">How the run ended</a> | "
        "<a href=\"#input\">Input data</a></nav>\n";
-  s += KEY_RESULTS(doc);
+  s += KEY_RESULTS(view);
   s += FIGURES(figures);
   s += TABLES(tables);
-  s += WARNINGS(doc);
+  s += WARNINGS(view);
   s += RUN_END(doc);
   s += INPUT_DATA(doc);
   s += "</body>\n</html>\n";

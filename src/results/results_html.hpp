@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "results/result_tables.hpp"
-#include "view/run_document.hpp"
 #include "results/run_figures.hpp"
+#include "view/run_document.hpp"
 
 namespace vdk {
 
-std::string RESULTS_HTML(const RunDocument& doc, const RunFigures& figures,
+std::string RESULTS_HTML(const ResultView& view, const RunFigures& figures,
                          const std::vector<ResultTable>& tables);
 
 }  // namespace vdk

@@ -59,19 +59,26 @@ std::optional<std::string> NO_PROPULSION(const RunDocument& doc, bool needs_powe
 }
 
 struct Maker {
+  const ResultView& view;
   const RunDocument& doc;
   RunFigures out;
 
+  // The ship as the titles name it: its name when it has one, with the data file.
+  std::string SHIP() const {
+    return doc.ship.name.empty() ? "Data file " + doc.data_name
+                                 : doc.ship.name + ", data file " + doc.data_name;
+  }
   Chart START(const std::string& id, const std::string& title) const {
     Chart c;
     c.id = id;
     c.title = title;
-    c.subtitle = "Data file " + doc.data_name + ", run of " + doc.run_date;
+    c.subtitle = SHIP() + ", run of " + doc.run_date;
     return c;
   }
   void DRAWN(const std::string& file, const Chart& c) {
-    out.drawn.push_back(
-        {file, c.title + " (" + doc.data_name + ", " + doc.run_date + ")", SVG_CHART(c)});
+    const std::string who =
+        doc.ship.name.empty() ? doc.data_name : doc.ship.name + ", " + doc.data_name;
+    out.drawn.push_back({file, c.title + " (" + who + ", " + doc.run_date + ")", SVG_CHART(c)});
   }
   void LEFT_OUT(const std::string& file, const std::string& title, const std::string& reason) {
     out.left_out.push_back({file, title, reason});
@@ -181,15 +188,27 @@ struct Maker {
       pe.points.push_back({D(doc.ship.Vs(i)), D(r.tables.PE_corrected(i))});
     c.lines.push_back(pe);
     const std::vector<ServiceRow>& service = pc.characteristics.service;
+    // The brake power at the trial comes from the propeller the search or the
+    // operating point found; the curves over the speed range from the
+    // report's selected propeller, re-evaluated at the trial advance ratio.
+    // Where the two differ the legend says which is which.
+    const TrialView* trial = view.trial();
+    const SelectedView* selected = view.selected();
+    const bool differ = view.selected_differs() && trial && selected;
+    const std::string curves_of = differ
+                                      ? "; selected propeller re-evaluated at the trial J, P/D " +
+                                            FIXED(selected->pitch_ratio, 3) + ", \xCE\xB7" + "0 " +
+                                            FIXED(selected->eta0, 3)
+                                      : "";
     if (!service.empty()) {
-      LineSeries pd{"Delivered power PD (minimum service)",
+      LineSeries pd{"Delivered power PD (minimum service" + curves_of + ")",
                     {},
                     GREEN,
                     Dash::DashDot,
                     Marker::Triangle,
                     YAxis::Left,
                     2};
-      LineSeries pb{"Brake power PB (minimum service)",
+      LineSeries pb{"Brake power PB (minimum service" + curves_of + ")",
                     {},
                     VERMILLION,
                     Dash::Dashed,
@@ -210,7 +229,10 @@ struct Maker {
     const double vt = D(doc.ship.Vtrial);
     c.points.push_back({{vt, D(pc.Pb)},
                         "Pb = " + FIXED(pc.Pb, 0) + " kW",
-                        "Trial brake power Pb",
+                        differ ? "Trial brake power Pb (propeller found for the trial, P/D " +
+                                     FIXED(trial->pitch_ratio, 3) + ", \xCE\xB7" + "0 " +
+                                     FIXED(trial->eta0, 3) + ")"
+                               : std::string("Trial brake power Pb"),
                         Marker::Diamond,
                         BLACK,
                         YAxis::Left,
@@ -472,8 +494,8 @@ struct Maker {
 
 }  // namespace
 
-RunFigures RUN_FIGURES(const RunDocument& doc) {
-  Maker m{doc, {}};
+RunFigures RUN_FIGURES(const ResultView& view) {
+  Maker m{view, view.document(), {}};
   m.RESISTANCE();
   m.POWER();
   m.OPEN_WATER();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "view/run_document.hpp"
+#include "view/result_view.hpp"
 
 namespace vdk {
 
@@ -28,6 +28,6 @@ struct RunFigures {
   std::vector<LeftOutFigure> left_out;
 };
 
-RunFigures RUN_FIGURES(const RunDocument& doc);
+RunFigures RUN_FIGURES(const ResultView& view);
 
 }  // namespace vdk

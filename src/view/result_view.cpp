@@ -1,6 +1,7 @@
 #include "view/result_view.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/constants.hpp"
 #include "propeller/open_water.hpp"
@@ -41,7 +42,8 @@ std::vector<SpeedView> SPEEDS(const RunResult& r) {
     s.i = i;
     s.Vs = b.hull_form.VS;
     s.v = b.hull_form.v;
-    s.Fn = c.Fn(i);
+    // The Froude number is printed before the prismatic check: every block has it.
+    s.Fn = b.hull_form.Fn;
     s.Rn = IF(fr, c.Rn(i));
     s.CF = IF(fr, c.CF(i));
     s.CV = IF(fr, c.CV(i));
@@ -185,6 +187,13 @@ ResultView::ResultView(RunDocument doc) : doc_(std::move(doc)) {
 
 bool ResultView::reached(RunStep s) const {
   return doc_.result && REACHED(*doc_.result, s);
+}
+
+const SpeedView* ResultView::trial_speed() const {
+  const float Vtrial = ship().Vtrial;
+  for (const SpeedView& s : speeds_)
+    if (std::fabs(s.Vs - Vtrial) < 0.001f) return &s;
+  return nullptr;
 }
 
 bool ResultView::selected_differs() const {

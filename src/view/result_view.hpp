@@ -92,6 +92,9 @@ class ResultView {
   bool reached(RunStep s) const;
 
   const std::vector<SpeedView>& speeds() const { return speeds_; }
+  // The speed of the list at the trial speed: the first within 0.001 kn of
+  // it, as the run looks it up; null when none is.
+  const SpeedView* trial_speed() const;
   const TrialView* trial() const { return trial_ ? &*trial_ : nullptr; }
   const SelectedView* selected() const { return selected_ ? &*selected_ : nullptr; }
   // Whether the report's selected block shows another propeller than the

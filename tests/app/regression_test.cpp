@@ -113,7 +113,8 @@ TEST_P(Regression, WritesTheApprovedFilesAndConsole) {
       expect_same(name, read_file(approved / name), read_file(dir.path / name));
   }
   for (const std::string& f : inputs)
-    EXPECT_EQ(read_file(dir.path / f), read_file(case_dir / f)) << "the run changed its input " << f;
+    EXPECT_EQ(read_file(dir.path / f), read_file(case_dir / f))
+        << "the run changed its input " << f;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Regression, ::testing::ValuesIn(test::regression_cases()),

@@ -260,12 +260,16 @@ TEST(ResultFiles, ShortestFloatsNullForInfinityAndAFileThatCannotBeWrittenIsName
   EXPECT_NE(text.find("\"rho\": 0.1,"), std::string::npos);
   EXPECT_NE(text.find("\"g\": null,"), std::string::npos);
 
+  // The file's folder is made when missing; a file in the folder's place
+  // cannot be written, and is named.
   TempDir dir;
   std::ostringstream err;
-  const fs::path file = dir.path / "missing" / "run.json";
-  EXPECT_FALSE(WRITE_JSON_FILE(doc, file, err));
-  EXPECT_NE(err.str().find(file.string()), std::string::npos);
-  EXPECT_TRUE(fs::is_empty(dir.path));
+  EXPECT_TRUE(WRITE_JSON_FILE(ResultView(doc), dir.path / "made" / "run.json", err));
+  EXPECT_TRUE(fs::exists(dir.path / "made" / "run.json"));
+  test::write_file(dir.path / "taken", "a file, not a folder");
+  const fs::path file = dir.path / "taken" / "run.json";
+  EXPECT_FALSE(WRITE_JSON_FILE(ResultView(doc), file, err));
+  EXPECT_NE(err.str().find("taken"), std::string::npos);
 }
 
 // The committed schema is the one the program makes from its catalogue and

@@ -165,7 +165,8 @@ TEST(ResultPages, WriteTheGivenTablesAndAnyDataFileTextAsWellFormedXml) {
   doc.echo = "line one\n\xC3\xA7 ok\n\xED\xA0\x80 surrogate\n";
   doc.input_stop = STOP_OF("E101");
   ResultTable t{"resistance", "Resistance per speed", {"Vs_kn", "RT_kN"}, {{"21", "1.5e3"}}};
-  const std::string page = RESULTS_HTML(doc, RUN_FIGURES(doc), {t});
+  const ResultView view(doc);
+  const std::string page = RESULTS_HTML(view, RUN_FIGURES(view), {t});
   EXPECT_EQ(xml_problem(page), "");
   EXPECT_NE(page.find("<caption>Resistance per speed</caption>"), std::string::npos);
   EXPECT_NE(page.find("<th>RT_kN</th>"), std::string::npos);
