@@ -21,10 +21,6 @@ std::string F(float v) {
 std::string I(long long v) {
   return std::to_string(v);
 }
-// A value the run did not compute: an empty field.
-std::string F_IF(bool computed, float v) {
-  return computed ? F(v) : std::string();
-}
 
 // A value the run did not compute: an empty field.
 std::string F_OPT(const std::optional<float>& v) {
