@@ -1,4 +1,4 @@
-#include "app/sweep_variants.hpp"
+#include "api/sweep_variants.hpp"
 
 #include <cmath>
 #include <cstdlib>
