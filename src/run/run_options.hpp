@@ -3,7 +3,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "input/ship_record.hpp"
 
 namespace vdk {
 
@@ -32,5 +35,22 @@ struct RunOptions {
   bool etad_asked = false;
   bool etad_auto() const { return (!etad && !etad_asked) || consistent; }
 };
+
+// An answer given beforehand that the run cannot use: which one ("blades",
+// "etad", "etad_start", "ear") and why, with the accepted range.
+struct OptionRefusal {
+  std::string option;
+  std::string reason;
+};
+
+// The answers of `o` checked before the run, as the questions check them
+// when they are typed: the blade number a whole number from 2 to 7 for the
+// Wageningen B-series (the Gawn series takes three blades whatever is given),
+// 0 < etad < 1 (and its first value for the passes), an area ratio above
+// zero; and, with `blades_required`, for a ship whose propeller is to be
+// determined, a blade number at all (the console would ask for it
+// otherwise). None when every answer can be used.
+std::optional<OptionRefusal> CHECK_RUN_OPTIONS(const RunOptions& o, const ShipRecord& ship,
+                                               bool blades_required = true);
 
 }  // namespace vdk
