@@ -123,13 +123,14 @@ struct SweepWords {
   int jobs = -1;  // -1: not given
 };
 
+constexpr const char* SWEEP_DESCRIPTION =
+    "calculate many variants of the ship of the data file, in parallel, one CSV row each.\n"
+    "Example:\n"
+    "  vardelonteksa sweep --vary B=30:34:1 --vary T=9:11:0.5 --etad auto --blades 4 "
+    "--out sweep.csv";
+
 CLI::App* ADD_SWEEP_COMMAND(CLI::App& app, SharedWords& w, SweepWords& s) {
-  CLI::App* sweep = app.add_subcommand(
-      "sweep",
-      "calculate many variants of the ship of the data file, in parallel, one CSV row each.\n"
-      "Example:\n"
-      "  vardelonteksa sweep --vary B=30:34:1 --vary T=9:11:0.5 --etad auto --blades 4 "
-      "--out sweep.csv");
+  CLI::App* sweep = app.add_subcommand("sweep", SWEEP_DESCRIPTION);
   ADD_SHARED_OPTIONS(*sweep, w);
   sweep->add_option("--json", w.json, "with --keep: also the JSON of each variant, named FILE")
       ->type_name("FILE");
@@ -240,6 +241,11 @@ std::optional<SweepOptions> SWEEP_OPTIONS(const SharedWords& w, const SweepWords
 
 int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+  // The version needs no option table at all.
+  if (args.size() == 1 && args[0] == "--version") {
+    out << PROGRAM_NAME << ' ' << PROGRAM_VERSION << '\n';
+    return 0;
+  }
   CLI::App app{
       "VARDELONTEKSA: resistance (Holtrop & Mennen), propulsion factors and the trial-condition\n"
       "propeller (Wageningen B or Gawn) of a displacement ship, from the data file\n"
@@ -247,17 +253,24 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
       "console. Example:\n"
       "  vardelonteksa -C myship --etad auto --blades 4 --batch",
       "vardelonteksa"};
-  SharedWords words;
-  ADD_SHARED_OPTIONS(app, words);
-  std::string csv, plots, html;
-  app.add_option("--json", words.json, "also write the whole run as JSON to FILE")
-      ->type_name("FILE");
-  app.add_option("--csv", csv, "also write one CSV file per table into DIR")->type_name("DIR");
-  app.add_option("--plots", plots, "also draw the SVG figures into DIR")->type_name("DIR");
-  app.add_option("--html", html, "also write a one-page HTML summary to FILE")->type_name("FILE");
   app.set_version_flag("--version", std::string(PROGRAM_NAME) + " " + PROGRAM_VERSION);
+  SharedWords words;
   SweepWords sweep_words;
-  CLI::App* sweep = ADD_SWEEP_COMMAND(app, words, sweep_words);
+  std::string csv, plots, html;
+  // Only the option table of the command in use is built: a run's, or the sweep's.
+  const bool sweeping = std::find(args.begin(), args.end(), "sweep") != args.end();
+  CLI::App* sweep = nullptr;
+  if (sweeping) {
+    sweep = ADD_SWEEP_COMMAND(app, words, sweep_words);
+  } else {
+    ADD_SHARED_OPTIONS(app, words);
+    app.add_option("--json", words.json, "also write the whole run as JSON to FILE")
+        ->type_name("FILE");
+    app.add_option("--csv", csv, "also write one CSV file per table into DIR")->type_name("DIR");
+    app.add_option("--plots", plots, "also draw the SVG figures into DIR")->type_name("DIR");
+    app.add_option("--html", html, "also write a one-page HTML summary to FILE")->type_name("FILE");
+    app.add_subcommand("sweep", SWEEP_DESCRIPTION);
+  }
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -271,9 +284,7 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
     return 1;
   };
   std::string error;
-  if (sweep->parsed()) {
-    if (!csv.empty() || !plots.empty() || !html.empty())
-      return usage("sweep: --csv, --html and the run's --plots are not for a sweep");
+  if (sweep && sweep->parsed()) {
     std::optional<SweepOptions> so = SWEEP_OPTIONS(words, sweep_words, error);
     if (!so) return usage(error);
     so->progress = &err == &std::cerr && ::isatty(STDERR_FILENO);
