@@ -99,9 +99,16 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
   return status;
 }
 
+// The command-line option of a refused answer.
+std::string OPTION_NAME(const OptionRefusal& no, bool batch) {
+  if (no.missing && batch) return "--batch without --" + no.option;
+  if (no.option == "etad_start") return "--etad-start";
+  return "--" + no.option;
+}
+
 // One run in the folder of the options.
 int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
-                  RunDocument& doc) {
+                  RunDocument& doc, bool& usage_error) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   const std::filesystem::path data_path = o.dir / o.data;
@@ -129,6 +136,16 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
     messages.insert(messages.end(), checked.message_lines.begin(), checked.message_lines.end());
     input_stop = checked.stop;
   }
+  // The answers given as options, checked against the ship before any file
+  // is touched: a careless option must not replace the last good report.
+  if (!input_stop)
+    if (const std::optional<OptionRefusal> no =
+            CHECK_RUN_OPTIONS(RUN_OPTIONS_OF(o), read.ship, o.batch)) {
+      usage_error = true;
+      err << "vardelonteksa: " << OPTION_NAME(*no, o.batch) << ": " << no->reason
+          << "\nRun with --help for more information.\n";
+      return EXIT_BAD_INPUT;
+    }
 
   // The echo shows where reading stopped, so it is written in any case.
   { std::ofstream spare(o.dir / kSpareEchoFile, std::ios::binary | std::ios::app); }
@@ -244,7 +261,9 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
   // still ends with its stop line.
   try {
     RunDocument doc;
-    int status = RUN_IN_FOLDER(o, in, out, err, doc);
+    bool usage_error = false;
+    int status = RUN_IN_FOLDER(o, in, out, err, doc, usage_error);
+    if (usage_error) return status;  // as any usage error: no file touched, no stop line
     if (o.files.any()) {
       doc.version = PROGRAM_VERSION;
       doc.data_name = o.data.string();

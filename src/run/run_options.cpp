@@ -40,8 +40,7 @@ std::optional<Method> METHOD_OF(std::string_view name) {
 
 std::optional<OptionRefusal> CHECK_RUN_OPTIONS(const RunOptions& o, const ShipRecord& ship,
                                                bool blades_required) {
-  if (o.Z && ship.SERIES != 2 &&
-      !(*o.Z >= 2.0f && *o.Z <= 7.0f && *o.Z == std::floor(*o.Z)))
+  if (o.Z && ship.SERIES != 2 && !(*o.Z >= 2.0f && *o.Z <= 7.0f && *o.Z == std::floor(*o.Z)))
     return OptionRefusal{"blades", "the blade number " + NUMBER(*o.Z) +
                                        " is not a whole number from 2 to 7, the blade numbers "
                                        "the Wageningen B-series covers"};
@@ -58,7 +57,8 @@ std::optional<OptionRefusal> CHECK_RUN_OPTIONS(const RunOptions& o, const ShipRe
   if (blades_required && !o.Z && ship.NoDN == 0 && ship.NSPEED > 4)
     return OptionRefusal{"blades",
                          "the ship has propeller data, so the propeller is determined and "
-                         "needs its blade number"};
+                         "needs its blade number (2 to 7)",
+                         true};
   return std::nullopt;
 }
 

@@ -41,6 +41,7 @@ struct RunOptions {
 struct OptionRefusal {
   std::string option;
   std::string reason;
+  bool missing = false;  // the answer is not given at all
 };
 
 // The answers of `o` checked before the run, as the questions check them
