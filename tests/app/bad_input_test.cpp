@@ -289,9 +289,7 @@ TEST(BadInput, BladeNumberAndAreaRatioTheSeriesCannotUseAreRefused) {
       {{}, "0.604\n9\n", "    Z =    9.000" + z},
       {{}, "0.604\n1\n", "    Z =    1.000" + z},
       {{}, "0.604\n4.5\n", "    Z =    4.500" + z},
-      {{"--blades", "8"}, "0.604\n", "    Z =    8.000" + z},
       {{}, "0.604\n4\nE\n0\n", "    Ear =    0.000" + ear},
-      {{"--ear", "-0.5"}, "0.604\n4\n", "    Ear =   -0.500" + ear},
       {{}, "0.604\n7\nH\n\n\n", ""},  // the ends of the range are blade numbers
       {{}, "0.604\n2\nH\n\n\n", ""},
   };

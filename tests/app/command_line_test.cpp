@@ -126,16 +126,38 @@ TEST(CommandLine, HelpListsEveryOptionAndVersionNamesTheProgram) {
 }
 
 TEST(CommandLine, BatchRunWithAMissingAnswerStopsNamingTheOption) {
-  for (const auto& [given, missing] : std::vector<std::pair<Args, std::string>>{
-           {{"--blades", "4"}, "--etad"}, {{"--etad", "0.604"}, "--blades"}}) {
+  ShipDir d;
+  const Outcome r = run({"-C", d.dir(), "--batch", "--blades", "4"}, "0.604\n4\nH\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--etad"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.ends_with("Stop - Program terminated.\n")) << r.out;
+  EXPECT_FALSE(r.read_input);
+}
+
+// Answers given as options that the run cannot use are usage errors found
+// once the data file is read and checked, before any file is touched: the
+// last report stays as it was.
+TEST(CommandLine, AnswerOptionsTheRunCannotUseAreRefusedBeforeAnyFileIsTouched) {
+  for (const auto& [bad, named] : std::vector<std::pair<Args, std::string>>{
+           {{"--blades", "9"}, "--blades"},
+           {{"--blades", "4.5"}, "--blades"},
+           {{"--etad", "-0.6", "--blades", "4"}, "--etad"},
+           {{"--etad", "1.5", "--blades", "4"}, "--etad"},
+           {{"--etad", "auto", "--etad-start", "1", "--blades", "4"}, "--etad-start"},
+           {{"--ear", "0", "--blades", "4"}, "--ear"},
+           {{"--batch", "--etad", "0.604"}, "--batch without --blades"}}) {
     ShipDir d;
-    Args args{"-C", d.dir(), "--batch"};
-    args.insert(args.end(), given.begin(), given.end());
-    const Outcome r = run(args, "0.604\n4\nH\n");
+    write_file(d.path / kSon, kEarlier);
+    const auto before = files_of(d.path);
+    Args args{"-C", d.dir()};
+    args.insert(args.end(), bad.begin(), bad.end());
+    const Outcome r = run(args, "0.604\n4\nH\n\n\n");
+    SCOPED_TRACE(named);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find(missing), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.ends_with("Stop - Program terminated.\n")) << r.out;
-    EXPECT_FALSE(r.read_input);
+    EXPECT_NE(r.err.find("vardelonteksa: " + named + ":"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(files_of(d.path), before);
+    EXPECT_EQ(read_file(d.path / kSon), kEarlier);
   }
 }
 
