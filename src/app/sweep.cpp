@@ -88,7 +88,7 @@ void KEEP_VARIANT(const SweepOptions& o, std::size_t index, const ShipRecord& sh
   if (result) {
     std::ostream console(nullptr);  // the console lines are not kept
     std::ostringstream son;
-    WRITE_REPORT(console, son, *result);
+    WRITE_REPORT(console, son, *result, o.run.lang);
     if (!WRITE_FILE_ATOMICALLY(dir / kResultsFile, son.str(), error)) errors += error + '\n';
   }
   if (!o.json.empty()) {
