@@ -501,7 +501,7 @@ struct Text {
     "(3X,'Only 4 speeds or fewer are given: no propulsion analysis is possible')")             \
   F(PROGRAM_HALTED, "(3X,'     PROGRAM DURDURULDU')", "(3X,'     Program halted')")            \
   F(SEA_MARGIN, "(2X,' Deniz Marjini = %',F4.0,                         ' alinmistir')",       \
-    "(2X,' Sea margin taken = %',F4.0,' (not included in the powers of this report)')")
+    "(2X,' Sea margin taken =',F4.0,' % (not included in the powers of this report)')")
 
 // Trial-condition propeller.
 #define VDK_TEXTS_TRIAL(F, P)                                                                     \
