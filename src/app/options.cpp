@@ -28,7 +28,7 @@ std::optional<GivenAnswer> NUMBER(const std::string& text) {
 
 // The options a run and a sweep share, with the words as typed.
 struct SharedWords {
-  std::string dir, data, etad, start, blades, ear, json;
+  std::string dir, data, etad, start, blades, ear, json, lang;
   bool batch = false, consistent = false, no_warnings = false;
 };
 
@@ -59,6 +59,10 @@ void ADD_SHARED_OPTIONS(CLI::App& app, SharedWords& w) {
                "the previous pass (implies --etad auto)");
   app.add_flag("--no-warnings", w.no_warnings,
                "do not show the warnings where a result may not be trusted (standard error)");
+  app.add_option("--lang", w.lang,
+                 "the language of the report, the console and the model file: tr (Turkish, "
+                 "the default) or en (English)")
+      ->type_name("tr|en");
 }
 
 // The run options of the shared words; a word that is no number gives its
@@ -74,6 +78,14 @@ std::optional<ProgramOptions> RUN_OPTIONS(const SharedWords& w, std::string& err
     o.dir = w.dir;
   }
   if (!w.data.empty()) o.data = w.data;
+  if (!w.lang.empty()) {
+    const std::optional<Lang> l = LANG_OF(w.lang);
+    if (!l) {
+      error = "--lang: not a language of the report (tr or en): " + w.lang;
+      return std::nullopt;
+    }
+    o.lang = *l;
+  }
   o.batch = w.batch;
   o.warnings = !w.no_warnings;
   o.consistent = w.consistent;

@@ -16,6 +16,7 @@
 #include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
+#include "report/stop_texts.hpp"
 #include "report/water_report.hpp"
 #include "run/calculate.hpp"
 #include "run/converge.hpp"
@@ -32,8 +33,8 @@ constexpr const char* kSpareEchoFile = "VARDELONTEKSB.CRL";
 // creates, overwrites or removes the model-resistance file of the folder.
 class ProgramReport : public ReportWriter {
  public:
-  ProgramReport(std::ostream& con, std::ostream& son, std::filesystem::path dir)
-      : ReportWriter(con, son), dir_(std::move(dir)) {}
+  ProgramReport(std::ostream& con, std::ostream& son, std::filesystem::path dir, Lang l)
+      : ReportWriter(con, son, l), dir_(std::move(dir)) {}
   void step(const RunResult& r, RunStep s) override {
     ReportWriter::step(r, s);
     if (s == RunStep::ModelScale) MODEL_FILE(r.model_scale);
@@ -53,13 +54,13 @@ class ProgramReport : public ReportWriter {
     if (!file) {
       // The report goes on without the model file; say so instead of
       // pretending it was written.
-      WRITE_MODEL_FILE_NOT_OPENED(con_);
+      WRITE_MODEL_FILE_NOT_OPENED(con_, l_);
       return;
     }
-    WRITE_MODEL_RESISTANCE_FILE(file, *m.model_file);
+    WRITE_MODEL_RESISTANCE_FILE(file, *m.model_file, l_);
     if (m.model_file->stop) {
       file.close();
-      WRITE_MODEL_FILE_STOP(con_, *m.model_file);
+      WRITE_MODEL_FILE_STOP(con_, *m.model_file, l_);
     }
   }
   std::filesystem::path dir_;
@@ -79,21 +80,28 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
+// An output file that cannot be written: the console line, and the error
+// line naming the file on standard error.
+int OUTPUT_NOT_WRITTEN(const ProgramOptions& o, const std::filesystem::path& file,
+                       std::ostream& out, std::ostream& err) {
+  out << OUTPUT_NOT_WRITTEN_LINE(o.dir, file, o.lang) << '\n';
+  err << ERROR_LINE(OUTPUT_NOT_WRITTEN_ENGLISH(file));
+  return EXIT_BAD_INPUT;
+}
+
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
                          std::ostream& out, std::ostream& err, RunDocument& doc) {
   std::ofstream son(o.dir / kResultsFile, std::ios::binary | std::ios::trunc);
-  if (!son) {
-    out << " CIKTI DOSYASI YAZILAMIYOR: " << o.dir.string() << "\n";
-    return EXIT_BAD_INPUT;
-  }
-  ProgramReport report(out, son, o.dir);
+  if (!son) return OUTPUT_NOT_WRITTEN(o, o.dir / kResultsFile, out, err);
+  ProgramReport report(out, son, o.dir, o.lang);
   RunConsole console{in, out, err, &report};
   RunResult result = CALCULATE_WITH_OPTIONS(ship, o, console);
   if (o.warnings)
     for (const Warning& w : result.warnings)
       err << "vardelonteksa: warning " << WARNING_LINE(w) << '\n';
+  if (result.stop) err << ERROR_LINE(RUN_STOP_TEXT(result)->english);
   const int status = result.status();
   if (o.files.any()) doc.result = std::move(result);
   return status;
@@ -117,11 +125,11 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   std::ifstream data;
   if (std::filesystem::is_regular_file(data_path, ec)) data.open(data_path, std::ios::binary);
   if (!data.is_open()) {
-    const std::string line =
-        " VERI DOSYASI ACILAMADI: " + data_name + " (" + data_path.string() + ")";
-    out << line << '\n';
+    out << DATA_FILE_NOT_OPENED_LINE(data_name, data_path, o.lang) << '\n';
+    err << ERROR_LINE(DATA_FILE_NOT_OPENED_ENGLISH(data_path));
     doc.input_stop = STOP_OF("E101");
-    doc.input_messages = {line};
+    doc.input_messages = {DATA_FILE_NOT_OPENED_LINE(data_name, data_path, Lang::Tr)};
+    doc.input_english = DATA_FILE_NOT_OPENED_ENGLISH(data_path);
     return EXIT_BAD_INPUT;
   }
 
@@ -131,11 +139,13 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   data.close();
   std::optional<Stop> input_stop = read.stop;
   std::vector<std::string> messages = read.message_lines;
+  ValidationResult checked;
   if (!input_stop) {
-    ValidationResult checked = VALIDATE_SHIP_DATA(read.ship);
+    checked = VALIDATE_SHIP_DATA(read.ship);
     messages.insert(messages.end(), checked.message_lines.begin(), checked.message_lines.end());
     input_stop = checked.stop;
   }
+  const std::string why = input_stop ? DATA_FILE_STOP_ENGLISH(data_name, read, checked) : "";
   // The answers given as options, checked against the ship before any file
   // is touched: a careless option must not replace the last good report.
   if (!input_stop)
@@ -150,21 +160,20 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
   // The echo shows where reading stopped, so it is written in any case.
   { std::ofstream spare(o.dir / kSpareEchoFile, std::ios::binary | std::ios::app); }
   std::ofstream echo(o.dir / kEchoFile, std::ios::binary | std::ios::trunc);
-  if (!echo) {
-    out << " CIKTI DOSYASI YAZILAMIYOR: " << o.dir.string() << "\n";
-    return EXIT_BAD_INPUT;
-  }
+  if (!echo) return OUTPUT_NOT_WRITTEN(o, o.dir / kEchoFile, out, err);
   echo << read.echo;
   echo.close();
-  WRITE_LINES(out, messages);
+  WRITE_LINES(out, DATA_FILE_STOP_LINES(messages, why, o.lang));
   if (o.files.any()) {
     doc.ship = read.ship;
     doc.echo = read.echo;
     doc.input_stop = input_stop;
     doc.input_messages = messages;
+    doc.input_english = why;
   }
   if (input_stop) {
-    if (input_stop->pause && !o.batch) PAUSE(in, out, input_stop->prompt);
+    err << ERROR_LINE(why);
+    if (input_stop->pause && !o.batch) PAUSE(in, out, input_stop->prompt, o.lang);
     return input_stop->status;
   }
   return CALCULATE_AND_REPORT(o, read.ship, in, out, err, doc);
@@ -211,7 +220,7 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
   if (o.etad_auto) {
     // The passes ask only what no option answers, and only once.
     OptionDialogue::Given questions{std::nullopt, given.Z, given.EAR, given.keller};
-    OptionDialogue asked(console.in, console.out, console.err, questions, o.batch);
+    OptionDialogue asked(console.in, console.out, questions, o.batch, o.lang);
     const bool missing = o.batch && !given.Z;
     if (!missing) {
       Answers known;
@@ -244,10 +253,10 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
   }
   RunResult r;
   if (o.plain()) {
-    ConsoleDialogue dialogue(console.in, console.out);
+    ConsoleDialogue dialogue(console.in, console.out, o.lang);
     r = RUN_STEPS(ship, dialogue, console.report, settings);
   } else {
-    OptionDialogue dialogue(console.in, console.out, console.err, given, o.batch);
+    OptionDialogue dialogue(console.in, console.out, given, o.batch, o.lang);
     r = RUN_STEPS(ship, dialogue, console.report, settings);
   }
   r.options = RUN_OPTIONS_OF(o);
@@ -276,15 +285,17 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
       if (!WRITE_RESULT_FILES(ResultView(std::move(doc)), files, err) && status == EXIT_RUN_END)
         status = EXIT_BAD_INPUT;
     }
-    WRITE_STOP_LINE(out);
+    WRITE_STOP_LINE(out, o.lang);
     return status;
   } catch (const std::exception& e) {
-    err << "VARDELONTEKSA: internal error: " << e.what() << '\n';
+    err << ERROR_LINE(std::string("internal error of the program: ") + e.what() +
+                      "; please report it with the data file and the answers");
   } catch (...) {
-    err << "VARDELONTEKSA: internal error\n";
+    err << ERROR_LINE(
+        "internal error of the program; please report it with the data file and the answers");
   }
   err.flush();
-  WRITE_STOP_LINE(out);
+  WRITE_STOP_LINE(out, o.lang);
   return EXIT_INTERNAL;
 }
 

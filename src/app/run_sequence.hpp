@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "results/result_files.hpp"
 #include "report/console_dialogue.hpp"
+#include "results/result_files.hpp"
 #include "run/calculate.hpp"
 
 namespace vdk {
@@ -28,6 +28,7 @@ struct ProgramOptions {
   Method method = Method::Classic;
   bool any_answer = false;  // an answer option or --batch was given
   bool warnings = true;     // range warnings on standard error
+  Lang lang = Lang::Tr;     // the language of the report, the console and the model file
   ResultFiles files;        // result files asked for (relative paths: in the run folder)
   bool plain() const { return !any_answer && !etad_auto; }
 };

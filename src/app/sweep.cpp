@@ -36,7 +36,7 @@ void KEEP_VARIANT(const SweepOptions& o, const ReadResult& base, const SweepVari
   if (v.view) {
     std::ostream console(nullptr);  // the console lines are not kept
     std::ostringstream son;
-    WRITE_REPORT(console, son, *v.view->run());
+    WRITE_REPORT(console, son, *v.view->run(), o.run.lang);
     if (!WRITE_FILE_ATOMICALLY(dir / kResultsFile, son.str(), error)) row.errors += error + '\n';
   }
   if (!o.json.empty()) {

@@ -308,7 +308,36 @@ std::vector<std::string> format_lines(std::string_view format, const std::vector
   return lines;
 }
 
+void list_descriptors(const std::vector<Node>& nodes, std::vector<std::string>& out) {
+  for (const Node& n : nodes) {
+    for (int r = 0; r < n.repeat; ++r) {
+      switch (n.kind) {
+        case Node::Kind::A:
+          out.push_back(n.w < 0 ? "A" : "A" + std::to_string(n.w));
+          break;
+        case Node::Kind::I:
+          out.push_back("I" + std::to_string(n.w));
+          break;
+        case Node::Kind::F:
+          out.push_back("F" + std::to_string(n.w) + "." + std::to_string(n.d));
+          break;
+        case Node::Kind::Group:
+          list_descriptors(n.children, out);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+}
+
 }  // namespace
+
+std::vector<std::string> DATA_DESCRIPTORS(std::string_view format) {
+  std::vector<std::string> out;
+  list_descriptors(Parser(format).parse().top, out);
+  return out;
+}
 
 std::string EDIT_INT(long long value, int w) {
   std::string s = std::to_string(value);

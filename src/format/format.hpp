@@ -66,6 +66,13 @@ void WRITE_LIST(std::ostream& unit);
 // List-directed write of one text: a blank, then the text unchanged.
 void WRITE_LIST(std::ostream& unit, std::string_view text);
 
+// The data edit descriptors of a format in the order they take items, each
+// repeat count expanded: "(2X,A40,'=',2(F8.2,1X),I2)" gives A40, F8.2, F8.2,
+// I2 ("A" for an A without width). Two formats that list the same
+// descriptors take the same items the same way. A format that does not
+// parse throws std::logic_error.
+std::vector<std::string> DATA_DESCRIPTORS(std::string_view format);
+
 // Fw.d and Iw field editing, exposed for the few places that need a field alone.
 std::string EDIT_REAL(double value, int w, int d);
 std::string EDIT_INT(long long value, int w);

@@ -95,6 +95,7 @@ class DataReader {
   void begin_values() {
     tokens_.clear();
     next_token_ = 0;
+    first_value_ = true;
   }
   // After the group's values: numbers still on its last value line were not
   // read. Text after the numbers is the writer's note and is passed over.
@@ -179,6 +180,11 @@ class DataReader {
         if (j > i) tokens_.push_back(line.substr(i, j - i));
         i = j;
       }
+      if (first_value_ && !tokens_.empty()) {
+        first_value_ = false;
+        result_.value_lines.resize(static_cast<std::size_t>(group_), 0);
+        result_.value_lines[static_cast<std::size_t>(group_ - 1)] = line_no_;
+      }
     }
     tok = tokens_[next_token_++];
     return true;
@@ -224,6 +230,7 @@ class DataReader {
   int line_no_ = 0;
   std::vector<std::string> tokens_;
   std::size_t next_token_ = 0;
+  bool first_value_ = false;  // the next value line read is the group's first
 };
 
 // Reads one field into its scalar of the record.

@@ -24,6 +24,9 @@ struct ReadResult {
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
   std::string english;  // the stop in one English line: file, line, group, what to do
   int line = 0, group = 0;  // where the reading stopped (0: not at a line of the file)
+  // The line on which the values of each group read begin (group g at
+  // g - 1); the messages about a refused value name it.
+  std::vector<int> value_lines;
 };
 
 // Reads the whole data file from `data` (unit 55) group by group as the file

@@ -2,17 +2,19 @@
 
 #include <string>
 
+#include "report/texts.hpp"
+
 namespace vdk {
 
-void PAUSE(std::istream& in, std::ostream& out, std::string_view prompt) {
-  out << (prompt.empty() ? STANDARD_PAUSE_PROMPT : prompt) << '\n';
+void PAUSE(std::istream& in, std::ostream& out, std::string_view prompt, Lang l) {
+  out << (prompt.empty() ? tx::STANDARD_PAUSE(l) : TRANSLATED(prompt, l)) << '\n';
   out.flush();
   std::string line;
   std::getline(in, line);  // a command typed here is never executed
 }
 
-void WRITE_STOP_LINE(std::ostream& out) {
-  out << "Stop - Program terminated.\n";
+void WRITE_STOP_LINE(std::ostream& out, Lang l) {
+  out << tx::STOP_LINE(l) << '\n';
   out.flush();
 }
 

@@ -1,18 +1,20 @@
 // The run's questions asked on the console: each prompt as a line of its own,
-// then one answer read from the console input.
+// then one answer read from the console input, in the language of the run.
 #pragma once
 
 #include <istream>
 #include <ostream>
 #include <string>
 
+#include "report/lang.hpp"
 #include "run/dialogue.hpp"
 
 namespace vdk {
 
 class ConsoleDialogue : public Dialogue {
  public:
-  ConsoleDialogue(std::istream& in, std::ostream& con) : in_(in), con_(con) {}
+  ConsoleDialogue(std::istream& in, std::ostream& con, Lang l = Lang::Tr)
+      : in_(in), con_(con), l_(l) {}
   std::optional<float> etad() override;
   std::optional<float> blades() override;
   std::optional<bool> change_ear() override;
@@ -23,6 +25,7 @@ class ConsoleDialogue : public Dialogue {
   std::optional<float> real_answer(const char* what);
   std::istream& in_;
   std::ostream& con_;
+  Lang l_;
 };
 
 }  // namespace vdk
@@ -39,15 +42,16 @@ struct GivenAnswer {
 // the prompt is written, then the answer as a line of its own, so the
 // console still reads like a session. A question without a given answer is
 // asked on the console, or, in batch mode (standard input never read, no
-// pause), refused with a message on `err` naming the option to give.
+// pause), refused: the run stops and says on standard error which option
+// to give.
 class OptionDialogue : public Dialogue {
  public:
   struct Given {
     std::optional<GivenAnswer> etad, Z, EAR;
     bool keller = false;  // the E/H question answered H (Keller's ratio kept)
   };
-  OptionDialogue(std::istream& in, std::ostream& con, std::ostream& err, Given given, bool batch)
-      : console_(in, con), con_(con), err_(err), given_(std::move(given)), batch_(batch) {}
+  OptionDialogue(std::istream& in, std::ostream& con, Given given, bool batch, Lang l = Lang::Tr)
+      : console_(in, con, l), con_(con), given_(std::move(given)), batch_(batch), l_(l) {}
   std::optional<float> etad() override;
   std::optional<float> blades() override;
   std::optional<bool> change_ear() override;
@@ -56,12 +60,12 @@ class OptionDialogue : public Dialogue {
 
  private:
   std::optional<float> answer(const std::optional<GivenAnswer>& a, std::string_view question,
-                              const char* option, std::optional<float> (ConsoleDialogue::*ask)());
+                              std::optional<float> (ConsoleDialogue::*ask)());
   ConsoleDialogue console_;
   std::ostream& con_;
-  std::ostream& err_;
   Given given_;
   bool batch_;
+  Lang l_;
 };
 
 }  // namespace vdk

@@ -1,11 +1,13 @@
 #include "report/resistance_report.hpp"
 
 #include <cmath>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "format/format.hpp"
 #include "report/stop_texts.hpp"
+#include "report/texts.hpp"
 
 namespace vdk {
 
@@ -26,272 +28,238 @@ int WHOLE_KW(float pe) {
   return static_cast<int>(pe);
 }
 
-void OUTPUT_HEADING(std::ostream& u) {
+void OUTPUT_HEADING(std::ostream& u, Lang l) {
   WRITE_LIST(u);
   WRITE_LIST(u);
   WRITE_LIST(u);
   WRITE_FORMATTED(u, "(60('='))");
-  WRITE_FORMATTED(
-      u, "(10X,'HOLTROP & MENNEN GUC TAHMINI PROGRAMI',/,20X,'CIKIS BILGILERI',/,60('='))");
+  WRITE_FORMATTED(u, tx::OUTPUT_TITLE(l));
 }
 
 // Opening of the block up to the Froude number; false when the prismatic
 // coefficient stopped the block there (the message is written).
 bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, int i,
-                     const HullFormAtSpeed& r) {
-  WRITE_FORMATTED(u, "(/'  HESAP HIZI NO = ',I2)", i);
-  WRITE_FORMATTED(u, "('  GEMI HIZI -------------------------> VS = ',F5.2, ' knot')", r.VS);
-  WRITE_FORMATTED(u, "('  GEMI HIZI -------------------------> VS = ',F5.2, ' m/s')", r.v);
-  WRITE_FORMATTED(u, "(2X,'FROUDE SAYISI ---------------------> Fn =',F6.3)", r.Fn);
+                     const HullFormAtSpeed& r, Lang l) {
+  WRITE_FORMATTED(u, tx::SPEED_NO(l), i);
+  WRITE_FORMATTED(u, tx::VS_KNOTS(l), r.VS);
+  WRITE_FORMATTED(u, tx::VS_MS(l), r.v);
+  WRITE_FORMATTED(u, tx::FROUDE(l), r.Fn);
 
   const HullCoefficients& h = r.hull;
   if (r.prismatic_stop) {
-    const std::string text = PRISMATIC_STOP_TEXT(h, s.Cm);
+    const std::string text = PRISMATIC_STOP_TEXT(h, s.Cm, l);
     con << text;
     u << text;
     return false;
   }
 
-  WRITE_FORMATTED(u, "('  BLOK KATSAYISI (Lpp YE GORE) ------> CB = ',F5.3, '   ')", h.CB);
-  WRITE_FORMATTED(u, "('  PRIZMATIK KATSAYI (Lpp YE GORE) ---> CP = ',      F5.3,'   ')", h.CP);
-  WRITE_FORMATTED(u, "('  BLOK KATSAYISI (Lwl YE GORE) ---> CBlwl = ',F5.3, '   ')", h.CBlwl);
-  WRITE_FORMATTED(u, "('  SU HATTI N.K. (Lwl YE GORE) ---> CWPlwl = ',F5.3, '   ')", h.CWPlwl);
-  WRITE_FORMATTED(u, "(2X,'CIKIS BOYU ------------------------> LR = ',F6.3,' m')", r.LR);
-  WRITE_FORMATTED(u, "(2X,'C PARAMETRESI ----------------------> C =',F6.3)", r.C);
+  WRITE_FORMATTED(u, tx::CB(l), h.CB);
+  WRITE_FORMATTED(u, tx::CP(l), h.CP);
+  WRITE_FORMATTED(u, tx::CBLWL(l), h.CBlwl);
+  WRITE_FORMATTED(u, tx::CWPLWL(l), h.CWPlwl);
+  WRITE_FORMATTED(u, tx::LR(l), r.LR);
+  WRITE_FORMATTED(u, tx::C_STERN(l), r.C);
 
   if (r.S_estimated) {
-    WRITE_FORMATTED(u, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2')", r.S_used);
-    WRITE_FORMATTED(
-        u, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2 (Metin Taylan Formulu)')",
-        r.S_Taylan);
+    WRITE_FORMATTED(u, tx::S_ESTIMATED(l), r.S_used);
+    WRITE_FORMATTED(u, tx::S_TAYLAN(l), r.S_Taylan);
   } else {
-    WRITE_FORMATTED(u, "(2X,'TAHMINI ISLAK YUZEY (takinti dahil)-> S =',F9.2, ' m2')", r.SE);
-    WRITE_FORMATTED(
-        u, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2 (Metin Taylan Formulu)')",
-        r.S_Taylan);
-    WRITE_FORMATTED(u, "(2X,'GERCEK ISLAK YUZEY (Takinti Dahil) -> S =',F9.2, ' m2')", r.S_used);
+    WRITE_FORMATTED(u, tx::S_ESTIMATED_GIVEN(l), r.SE);
+    WRITE_FORMATTED(u, tx::S_TAYLAN(l), r.S_Taylan);
+    WRITE_FORMATTED(u, tx::S_USED(l), r.S_used);
   }
 
-  WRITE_FORMATTED(u, "(2X,'CIPLAK TEKNE FORM FAKTORU ------> (1+k) = ',F6.3 )", r.KHoltrop);
-  WRITE_FORMATTED(u, "(2X,'FORM FAKTORU DUZELTME KATS.----->  FFDF = ',F6.3 )", s.FFDF);
-  WRITE_FORMATTED(u, "(2X,'NIHAI CIP. TEKNE FORM FAKTORU --> (1+k) = ',F6.3 )", r.OnePlusK);
-  WRITE_FORMATTED(u, "(2X,'GRIGSON s FOR FAKTORU ----------> (1+k) = ',F6.3 )", r.OnePlusKGrigson);
+  WRITE_FORMATTED(u, tx::K_HOLTROP(l), r.KHoltrop);
+  WRITE_FORMATTED(u, tx::FFDF(l), s.FFDF);
+  WRITE_FORMATTED(u, tx::K_FINAL(l), r.OnePlusK);
+  WRITE_FORMATTED(u, tx::K_GRIGSON(l), r.OnePlusKGrigson);
   return true;
 }
 
-void WRITE_FRICTION(std::ostream& u, const ShipRecord& s, const FrictionAppendageWind& r) {
-  WRITE_FORMATTED(u, "(2X,'SURTUNME DIRENC KATSAYISI ----> CF*1000 = ',F6.3)", 1000.0f * r.CF);
-  WRITE_FORMATTED(u, "(2X,'FORM DIRENCI KATSAYISI  ------> CV*1000 = ',F6.3)", 1000.0f * r.CV);
-  WRITE_FORMATTED(u, "(2X,'SURTUNME DIRENCI ------------------> RF = ',F8.2,' kN')", r.RF);
-  WRITE_FORMATTED(u, "(2X,'TAKINTI TOPLAM DIRENCI ----------> RAPP = ',F8.2,' kN')", r.RAPP);
+void WRITE_FRICTION(std::ostream& u, const ShipRecord& s, const FrictionAppendageWind& r, Lang l) {
+  WRITE_FORMATTED(u, tx::CF(l), 1000.0f * r.CF);
+  WRITE_FORMATTED(u, tx::CV(l), 1000.0f * r.CV);
+  WRITE_FORMATTED(u, tx::RF(l), r.RF);
+  WRITE_FORMATTED(u, tx::RAPP(l), r.RAPP);
   if (r.wind == WindCase::DepthBelowDraught) {
-    WRITE_FORMATTED(u, "(2X,' BAS DIKMEDEKI GEMI YUKSEKLIGI BAS DRAFTTAN KUCUK  GIRILDI.')");
-    WRITE_FORMATTED(u, "(2X,' BU DURUMDA RUZGAR DIRENCI HESAPLANMAZ.')");
+    WRITE_FORMATTED(u, tx::WIND_DEPTH_1(l));
+    WRITE_FORMATTED(u, tx::WIND_DEPTH_2(l));
   } else if (r.wind == WindCase::Computed) {
-    WRITE_FORMATTED(u, "(2X,'GEMI ON YUZEY ALANI -----------> D*B*CM = ',F6.2,' m2')", r.AFRONT);
-    WRITE_FORMATTED(u, "(2X,'GUVERTE EVI/YUK ON YUZEY ALANI -> ONYUZ = ',F6.2,' m2')", s.ONYUZ);
-    WRITE_FORMATTED(u, "(2X,'RUZGAR DIRENCI KATSAYISI ----> CAA*1000 = ',F6.3)", 1000.0f * r.CAA);
+    WRITE_FORMATTED(u, tx::AFRONT(l), r.AFRONT);
+    WRITE_FORMATTED(u, tx::ONYUZ(l), s.ONYUZ);
+    WRITE_FORMATTED(u, tx::CAA(l), 1000.0f * r.CAA);
   }
-  WRITE_FORMATTED(u, "(2X,'RUZGAR DIRENCI ------------------> RAIR = ',F8.2,' kN')", r.RAIR);
+  WRITE_FORMATTED(u, tx::RAIR(l), r.RAIR);
 }
 
 // The wave step; false when the emerged bulb stopped the block (the message
 // is written on the console).
-bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const WaveBulbTransom& r) {
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
-                  LABEL80("TAHMINI SU HATTI YARIM GIRIS ACISI > IE"), r.IE_est);
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
-                  LABEL80("SU HATTI YARIM GIRIS ACISI > IE(derece) - HESAPLANAN"), r.IE_used);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C4 = ',F6.2)", r.C4);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C5 = ',     F6.2)", r.C5);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M1 = ',     F9.2)", r.M1);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C6 = ',     F6.2)", r.C6);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M2 = '      ,F9.2)", r.M2);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE ----------------------> LAMDA = '      ,F9.2)", r.LAMDA);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C1 = ',F6.2)", r.C1);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C3 = '      ,F6.2)", r.C3);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI ---------------------------> C2 = '      ,F6.2)", r.C2);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI --------------------------> C17 = '      ,F6.2)", r.C17);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M3 = '      ,F6.2)", r.M3);
-  WRITE_FORMATTED(u, "(2X,'KATSAYI --------------------------> C15 = '      ,F6.2)", r.C15);
-  WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M4 = '      ,F6.2)", r.M4);
+bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const WaveBulbTransom& r,
+                Lang l) {
+  WRITE_FORMATTED(u, tx::ENTRANCE_ANGLE(l), LABEL80(tx::IE_ESTIMATED_LABEL(l)), r.IE_est);
+  WRITE_FORMATTED(u, tx::ENTRANCE_ANGLE(l), LABEL80(tx::IE_USED_LABEL(l)), r.IE_used);
+  WRITE_FORMATTED(u, tx::WAVE_C4(l), r.C4);
+  WRITE_FORMATTED(u, tx::WAVE_C5(l), r.C5);
+  WRITE_FORMATTED(u, tx::WAVE_M1(l), r.M1);
+  WRITE_FORMATTED(u, tx::WAVE_C6(l), r.C6);
+  WRITE_FORMATTED(u, tx::WAVE_M2(l), r.M2);
+  WRITE_FORMATTED(u, tx::WAVE_LAMDA(l), r.LAMDA);
+  WRITE_FORMATTED(u, tx::WAVE_C1(l), r.C1);
+  WRITE_FORMATTED(u, tx::WAVE_C3(l), r.C3);
+  WRITE_FORMATTED(u, tx::WAVE_C2(l), r.C2);
+  WRITE_FORMATTED(u, tx::WAVE_C17(l), r.C17);
+  WRITE_FORMATTED(u, tx::WAVE_M3(l), r.M3);
+  WRITE_FORMATTED(u, tx::WAVE_C15(l), r.C15);
+  WRITE_FORMATTED(u, tx::WAVE_M4(l), r.M4);
 
   switch (r.range) {
     case WaveRange::Low:
-      WRITE_FORMATTED(u, "(2X,'YAVAS HIZ BOLGESI LIMITLERI HESABI Fn<0.40')");
-      WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')", r.Rw);
+      WRITE_FORMATTED(u, tx::RANGE_LOW(l));
+      WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
       break;
     case WaveRange::High:
-      WRITE_FORMATTED(u, "(2X,'YUKSEK HIZ BOLGESI LIMITLERI HESABI Fn>0.55'     )");
-      WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')", r.Rw);
+      WRITE_FORMATTED(u, tx::RANGE_HIGH(l));
+      WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
       break;
     case WaveRange::Transition:
-      WRITE_FORMATTED(u, "(2X,'GECIS HIZI BOLGESI LIMITLERI HESABI 0.40<Fn<0.55')");
+      WRITE_FORMATTED(u, tx::RANGE_TRANSITION(l));
       break;
   }
 
   if (r.bulb_emerged) {
-    con << BULB_STOP_TEXT(s.HB);
+    con << BULB_STOP_TEXT(s.HB, l);
     return false;
   }
-  if (r.bulb_breaking) {
-    WRITE_FORMATTED(u, "(2X,'*** BALP BOLGESINDA ASIRI DALGA KIRILMASI VAR *** ')");
-  }
-  WRITE_FORMATTED(u, "(2X,'BALP DIRENCI -------------------> Rbulb = '      ,F8.2,' kN')", r.Rbulb);
-  WRITE_FORMATTED(u, "(2X,'AYNA KIC DIRENCI ---------------> Rayna = '      ,F8.2,' kN')", r.Rayna);
-  WRITE_FORMATTED(u, "(2X,'BAS ITICI DIRENC ARTISI --------> Rbot  = '      ,F6.2,' kN')", r.Rbot);
-  WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> RW = '      ,F8.2,' kN')", r.Rw);
-  WRITE_FORMATTED(u, "(2X,'DALGA DIRENC KATSAYISI -------> CW*1000 = ',F6.3)", 1000.0f * r.CW);
+  if (r.bulb_breaking) WRITE_FORMATTED(u, tx::BULB_BREAKING(l));
+  WRITE_FORMATTED(u, tx::RBULB(l), r.Rbulb);
+  WRITE_FORMATTED(u, tx::RTRANSOM(l), r.Rayna);
+  WRITE_FORMATTED(u, tx::RTHRUSTER(l), r.Rbot);
+  WRITE_FORMATTED(u, tx::RW(l), r.Rw);
+  WRITE_FORMATTED(u, tx::CW(l), 1000.0f * r.CW);
   return true;
 }
 
-void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r) {
-  WRITE_FORMATTED(u,
-                  "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3 ,' (HOLTROP TAHMINI) ')",
-                  1000.0f * r.CA_holtrop);
-  if (r.CA_direct) {
-    WRITE_FORMATTED(u,
-                    "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3 ,' (DOGRUDAN ATAMA) ')",
-                    1000.0f * *r.CA_direct);
-  }
-  if (r.CA_ittc) {
-    WRITE_FORMATTED(u, "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3 ,' (ITTC YONTEMI) ')",
-                    1000.0f * *r.CA_ittc);
-  }
-  WRITE_FORMATTED(u, "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3)", 1000.0f * r.CA);
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80("MODEL-GEMI KORELASYON DIRENCI - RA(kN)"),
-                  r.RA);
-  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80("TOPLAM DIRENC - RTOTAL(kN)"), r.RT);
-  WRITE_FORMATTED(u, "(2X,A40,'=',F10.3,' kW')", LABEL80("EFEKTIF GUC - PE(kW)"), r.PE);
+void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r, Lang l) {
+  WRITE_FORMATTED(u, tx::CA_HOLTROP(l), 1000.0f * r.CA_holtrop);
+  if (r.CA_direct) WRITE_FORMATTED(u, tx::CA_DIRECT(l), 1000.0f * *r.CA_direct);
+  if (r.CA_ittc) WRITE_FORMATTED(u, tx::CA_ITTC(l), 1000.0f * *r.CA_ittc);
+  WRITE_FORMATTED(u, tx::CA_USED(l), 1000.0f * r.CA);
+  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80(tx::RA_LABEL(l)), r.RA);
+  WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80(tx::RT_LABEL(l)), r.RT);
+  WRITE_FORMATTED(u, "(2X,A40,'=',F10.3,' kW')", LABEL80(tx::PE_LABEL(l)), r.PE);
   WRITE_FORMATTED(u, "(60('='))");
 }
 
 }  // namespace
 
-void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r) {
+void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r, Lang l) {
   // Main particulars
   WRITE_FORMATTED(u, "(60('='))");
-  WRITE_FORMATTED(
-      u, "(10X,'HOLTROP & MENNEN GUC TAHMINI PROGRAMI',/,20X,'GIRIS BILGILERI',/,60('='))");
+  WRITE_FORMATTED(u, tx::INPUT_TITLE(l));
   WRITE_FORMATTED(u, "(/)");
-  WRITE_FORMATTED(u, "(2X,'SU HATTI BOYU     Lwl=',F8.3,' m')", s.Lwl);
-  WRITE_FORMATTED(u, "(2X,'KAIMELERARASI BOY Lbp=',F8.3,' m')", s.Lbp);
-  WRITE_FORMATTED(u, "(2X,'KALIP GENISLIGI     B=',F8.3,' m')", s.B);
-  WRITE_FORMATTED(u, "(2X,'BAS DRAFT          Tf=',F8.3,' m')", s.Tf);
-  WRITE_FORMATTED(u, "(2X,'KIC DRAFT          Ta=',F8.3,' m')", s.Ta);
-  WRITE_FORMATTED(u, "(2X,'DEPLASMAN HACMI    V =',F9.3,' m3')", s.V);
-  WRITE_FORMATTED(u, "(2X,'LCB               LCB=',F8.3,' m Lbp/2 den')", s.LCB);
-  WRITE_FORMATTED(u, "(2X,'BALP KESIT ALANI  ABT=',F8.3,' m')", s.ABT);
-  WRITE_FORMATTED(u, "(2X,'B.K.A. AGIR. MERK BL DEN YUKS. HB=',F8.3,' m')", s.HB);
-  WRITE_FORMATTED(u, "(2X,'BATIK AYNA KIC ALANI AT=',F8.3,' m2')", s.AT);
-  WRITE_FORMATTED(u, "(2X,'ORTA KESIT N.K. - Cm =',F5.3)", s.Cm);
-  WRITE_FORMATTED(u, "(2X,'YUKLU SU HATTI N.K - Cwp =',F5.3)", s.Cwp);
-  WRITE_FORMATTED(u, "(2X,'KIC FORM PARAMETRESI Cstern=',F8.3)", s.Cstern);
+  WRITE_FORMATTED(u, tx::IN_LWL(l), s.Lwl);
+  WRITE_FORMATTED(u, tx::IN_LBP(l), s.Lbp);
+  WRITE_FORMATTED(u, tx::IN_B(l), s.B);
+  WRITE_FORMATTED(u, tx::IN_TF(l), s.Tf);
+  WRITE_FORMATTED(u, tx::IN_TA(l), s.Ta);
+  WRITE_FORMATTED(u, tx::IN_V(l), s.V);
+  WRITE_FORMATTED(u, tx::IN_LCB(l), s.LCB);
+  WRITE_FORMATTED(u, tx::IN_ABT(l), s.ABT);
+  WRITE_FORMATTED(u, tx::IN_HB(l), s.HB);
+  WRITE_FORMATTED(u, tx::IN_AT(l), s.AT);
+  WRITE_FORMATTED(u, tx::IN_CM(l), s.Cm);
+  WRITE_FORMATTED(u, tx::IN_CWP(l), s.Cwp);
+  WRITE_FORMATTED(u, tx::IN_CSTERN(l), s.Cstern);
 
   // Speed range and trial speed
   WRITE_FORMATTED(u, "(60('='))");
-  WRITE_FORMATTED(u, "(10X,'HIZ HESAPLAMA ARALIGI -(KNOTS) ')");
+  WRITE_FORMATTED(u, tx::IN_SPEEDS_TITLE(l));
   for (int i = 1; i <= s.NSPEED; ++i) WRITE_FORMATTED(u, "(20X,I2,'-',F8.3)", i, s.Vs(i));
-  WRITE_FORMATTED(u, "(2X,A40,F8.3,' knots')", "SEYIR TECRUBESI HIZI - Vseyir = ", s.Vtrial);
+  WRITE_FORMATTED(u, tx::IN_TRIAL_SPEED(l), tx::IN_TRIAL_SPEED_LABEL(l), s.Vtrial);
 
   // Appendages with a real area, numbered as listed
   WRITE_FORMATTED(u, "(60('='))");
-  WRITE_FORMATTED(u, "(2X, '   MEVCUT TAKINTILAR')");
-  WRITE_FORMATTED(u,
-                  "(2X,                                                      "
-                  "3X,31('-'),3X,'ALAN',5X,'FORM FAKTORU')");
+  WRITE_FORMATTED(u, tx::IN_APPENDAGES_TITLE(l));
+  WRITE_FORMATTED(u, tx::IN_APPENDAGES_HEAD(l));
   WRITE_FORMATTED(u,
                   "(2X,                                                      "
                   "3X,'           ',23X,' m2 ',8X,'   (1+k2)   ')");
+  const std::span<const Text* const> names = APPENDAGE_NAMES();
   int j = 0;
   for (int k : r.listed_appendages) {
     j = j + 1;
-    WRITE_FORMATTED(u, "(1X,I2,'-',1X,A30,2X,F8.3,9X,F5.3)", j, s.AppendageName(k), s.Sapp(k),
-                    s.OnePlusK2(k));
+    std::string name((*names[static_cast<std::size_t>(k - 1)])(l));
+    name.resize(30, ' ');
+    WRITE_FORMATTED(u, "(1X,I2,'-',1X,A30,2X,F8.3,9X,F5.3)", j, name, s.Sapp(k), s.OnePlusK2(k));
   }
   WRITE_FORMATTED(u, "(60('-'))");
-  WRITE_FORMATTED(u, "(2X,'TOPLAM TAKINTI ALANI - Stot = ',F6.2,' m2')", r.Sapptot);
-  WRITE_FORMATTED(u, "(2X,'TAKINTI EFEKTIF FORM FAKTORU (1+K2)eff=',F6.3)", r.OnePlusK2eff);
+  WRITE_FORMATTED(u, tx::IN_APPENDAGE_AREA(l), r.Sapptot);
+  WRITE_FORMATTED(u, tx::IN_APPENDAGE_K2(l), r.OnePlusK2eff);
   WRITE_FORMATTED(u, "(60('='))");
 
   // Fluid
-  WRITE_FORMATTED(u, "(2X,'AKISKAN YOGUNLUGU - RHO = ',F9.2,' kg/m3 ')", s.RHO);
-  WRITE_FORMATTED(u, "(2X,'YERCEKIMI IVMESI - GRAV = ',F9.5,' m/sn2 ')", s.GRAV);
+  WRITE_FORMATTED(u, tx::IN_RHO(l), s.RHO);
+  WRITE_FORMATTED(u, tx::IN_GRAV(l), s.GRAV);
   WRITE_FORMATTED(u, "(60('='))");
 
   // Propeller
   if (r.propeller_block) {
-    std::string title = "PERVANE BILGILERI";
+    std::string title(tx::IN_PROPELLER_TITLE(l));
     title.resize(40, ' ');
     WRITE_FORMATTED(u, "(2X,A40)", title);
-    WRITE_FORMATTED(u, "(2X,'PERVANE CAPI - D = ',F6.3,' m')", s.D);
-    WRITE_FORMATTED(u, "(2X,'PERVANE SAYISI - NPROP = ',I3)", s.NPROP);
-    WRITE_FORMATTED(u, "(2X,'PERVANE SAFT DERINLIGI - Hsd = ',F6.3,' m')", s.Hsd);
-    WRITE_FORMATTED(u, "(2X,'MAX. SUREKLI MAKINA DEVRI - MCR = ',F6.3)", s.MCR);
+    WRITE_FORMATTED(u, tx::IN_D(l), s.D);
+    WRITE_FORMATTED(u, tx::IN_NPROP(l), s.NPROP);
+    WRITE_FORMATTED(u, tx::IN_HSD(l), s.Hsd);
+    WRITE_FORMATTED(u, tx::IN_MCR(l), s.MCR);
   }
   WRITE_FORMATTED(u, "(60('='))");
 
-  OUTPUT_HEADING(u);
+  OUTPUT_HEADING(u, l);
 }
 
 void WRITE_SPEED_BLOCK(std::ostream& con, std::ostream& son, const ShipRecord& ship,
-                       const SpeedBlock& b) {
-  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form)) return;
-  WRITE_FRICTION(son, ship, b.friction);
-  if (!WRITE_WAVE(con, son, ship, b.wave)) return;
-  WRITE_CORRELATION(son, b.totals);
+                       const SpeedBlock& b, Lang l) {
+  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form, l)) return;
+  WRITE_FRICTION(son, ship, b.friction, l);
+  if (!WRITE_WAVE(con, son, ship, b.wave, l)) return;
+  WRITE_CORRELATION(son, b.totals, l);
 }
 
 void WRITE_RESISTANCE_CALCULATION(std::ostream& con, std::ostream& son, const ShipRecord& ship,
-                                  const ResistanceResult& res) {
-  WRITE_INPUT_SUMMARY(son, ship, res.summary);
-  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b);
+                                  const ResistanceResult& res, Lang l) {
+  WRITE_INPUT_SUMMARY(son, ship, res.summary, l);
+  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b, l);
 }
 
-void WRITE_SUMMARY_TABLE_I(std::ostream& u, const ShipRecord& s, const ResistanceColumns& c) {
-  WRITE_FORMATTED(u,
-                  "(/,/,/,10X,'HOLTROP - MENNEN GUC TAHMIN YONTEMI HESAP OZETI - I',/,1X,84('='),/,"
-                  "6X,'Fn','   Vs',6X,'Rs',5X,'Rv',5X,'Rw',5X,'Ra',5X,'Rapp',3X,'Rbl',4X,'Rtr',4X,"
-                  "'Rbt',4X,'Raa',5X,'Rt',/,1X,84('='))");
+void WRITE_SUMMARY_TABLE_I(std::ostream& u, const ShipRecord& s, const ResistanceColumns& c,
+                           Lang l) {
+  WRITE_FORMATTED(u, tx::SUMMARY_I_HEAD(l));
   for (int i = 1; i <= s.NSPEED; ++i) {
     WRITE_FORMATTED(u, "(1X,I2,1X,F5.3,1X,F5.2,1X,10(F6.1,1X))", i, c.Fn(i), s.Vs(i), c.RF(i),
                     c.RV(i), c.RW(i), c.RA(i), c.RAPP(i), c.RB(i), c.RTR(i), c.RBT(i), c.RAIR(i),
                     c.RT(i));
   }
   WRITE_FORMATTED(u, "(1X,84('='))");
-  WRITE_FORMATTED(u, "(/8X,'ACIKLAMALAR')");
-  WRITE_FORMATTED(u, "(3X,'Fn  : Froude sayisi')");
-  WRITE_FORMATTED(u, "(3X,'Vs  : Gemi Hizi - knot')");
-  WRITE_FORMATTED(u, "(3X,'Rs  : Surtunme direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rv  : Viskoz direnc - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rw  : Dalga direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Ra  : Model-Gemi Korelasyon direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rapp: Takinti direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rbl : Balbli bas direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rtr : Ayna kic direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rbt : Bas itici acikligi direnci - kN - ',I2,    ' adet')", s.NBT);
-  WRITE_FORMATTED(u, "(3X,'Raa : Ruzgar direnci - kN')");
-  WRITE_FORMATTED(u, "(3X,'Rt  : Toplam direnc (Rv+Rw+Ra+Rapp+Rbl+Rtr+Rbt+Raa)- kN')");
+  WRITE_FORMATTED(u, tx::LEGEND_8(l));
+  WRITE_FORMATTED(u, tx::LEGEND_FN(l));
+  WRITE_FORMATTED(u, tx::LEGEND_VS(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RS(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RV(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RW(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RA(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RAPP(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RBL(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RTR(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RBT(l), s.NBT);
+  WRITE_FORMATTED(u, tx::LEGEND_RAA(l));
+  WRITE_FORMATTED(u, tx::LEGEND_RT(l));
   WRITE_FORMATTED(u, "(1X,77('='))");
 }
 
 void WRITE_CHARACTERISTICS_TABLE(std::ostream& u, const ShipRecord& s, const ResistanceColumns& c,
-                                 bool corrected) {
-  if (corrected) {
-    WRITE_FORMATTED(
-        u,
-        "(/,/,14X,'GEMI DIRENC KARAKTERISTIKLERI - DUZENLENMIS HESAP',/,1X,87('='),/,8X,'Vs',5X,"
-        "'Fn',8X,'Rn',7X,'Cf',7X,'Cv',7X,'Cr',7X,'Ca',7X,'Ct',6X,'Pe',4X,'Rapp',/,7X,'kts',13X,"
-        "'/10^9',4X,'*1000',4X,'*1000',4X,'*1000',4X,'*1000',3X,'*1000',6X,'KW',5X,'%Rt',/,1X,"
-        "87('='))");
-  } else {
-    WRITE_FORMATTED(
-        u,
-        "(/,/,/,14X,'GEMI DIRENC KARAKTERISTIKLERI - ORJINAL HESAP',/,1X,87('='),/,8X,'Vs',5X,"
-        "'Fn',8X,'Rn',7X,'Cf',7X,'Cv',7X,'Cr',7X,'Ca',7X,'Ct',6X,'Pe',4X,'Rapp',/,7X,'kts',13X,"
-        "'/10^9',4X,'*1000',4X,'*1000',4X,'*1000',4X,'*1000',3X,'*1000',6X,'KW',5X,'%Rt',/,1X,"
-        "87('='))");
-  }
+                                 bool corrected, Lang l) {
+  WRITE_FORMATTED(u,
+                  corrected ? tx::CHARACTERISTICS_CORRECTED_HEAD(l) : tx::CHARACTERISTICS_HEAD(l));
   for (int i = 1; i <= s.NSPEED; ++i) {
     WRITE_FORMATTED(u, "(1X,I2,2X,F5.2,2X,7(F7.3,2X),I5,2X,F6.2)", i, s.Vs(i), c.Fn(i),
                     1e-09f * c.Rn(i), 1000.0f * c.CF(i), 1000.0f * c.CV(i), 1000.0f * c.CR(i),
@@ -302,12 +270,12 @@ void WRITE_CHARACTERISTICS_TABLE(std::ostream& u, const ShipRecord& s, const Res
 }
 
 void WRITE_RESISTANCE_TABLES(std::ostream& son, const ShipRecord& ship, const ResistanceResult& res,
-                             const ResistanceTables& t) {
-  WRITE_SUMMARY_TABLE_I(son, ship, res.columns);
-  WRITE_CHARACTERISTICS_TABLE(son, ship, res.columns, false);
+                             const ResistanceTables& t, Lang l) {
+  WRITE_SUMMARY_TABLE_I(son, ship, res.columns, l);
+  WRITE_CHARACTERISTICS_TABLE(son, ship, res.columns, false, l);
   if (t.stop) return;
   if (t.CorrFlag == 0) {
-    WRITE_FORMATTED(son, "(/A/)", " Dalga direnci duzeltmesi yapilmamistir.");
+    WRITE_FORMATTED(son, "(/A/)", tx::NO_WAVE_CORRECTION(l));
     return;
   }
   ResistanceColumns corrected = res.columns;
@@ -315,7 +283,7 @@ void WRITE_RESISTANCE_TABLES(std::ostream& son, const ShipRecord& ship, const Re
   corrected.CT = t.CT_corrected;
   corrected.RT = t.RT_corrected;
   corrected.PE = t.PE_corrected;
-  WRITE_CHARACTERISTICS_TABLE(son, ship, corrected, true);
+  WRITE_CHARACTERISTICS_TABLE(son, ship, corrected, true, l);
 }
 
 }  // namespace vdk

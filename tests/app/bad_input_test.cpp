@@ -317,3 +317,49 @@ TEST(BadInput, BladeNumberAndAreaRatioTheSeriesCannotUseAreRefused) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+// A stop on the data file says on standard error, in one English line, which
+// file (the one --data names), which line and group and which value, in
+// both languages; the console shows the Turkish lines as ever, or the same
+// explanation in English.
+TEST(BadInput, DataFileStopsNameFileLineAndGroupOnStandardError) {
+  struct Case {
+    int group;
+    std::string line, where, what;
+  };
+  const std::vector<Case> cases{
+      {4, "32.0m", "group 4: B must be a number, read '32.0m'", "B ICIN SAYI BEKLENIYORDU"},
+      {11, "1.08  0.82", "group 11 (Cm): the midship coefficient Cm = 1.0800",
+       "Cm = 1.0800 0 ILE 1 ARASINDA OLMALI"},
+      {17, "7  21 22 21.5 24 25 26 27", "group 17 (Vs(3)): the speeds must rise",
+       "HIZLAR KUCUKTEN BUYUGE SIRALI OLMALI"},
+      {18, "28", "group 18: the trial speed Vtrial = 28.00 kn lies outside", "DATA GIRISI HATASI"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const std::string error = "vardelonteksa: error: data file SHIP.TSK, line " +
+                              std::to_string(value_line(c.group) + 1) + ", " + c.where;
+    for (const char* lang : {"tr", "en"}) {
+      TempDir dir;
+      test::write_file(dir.path / "SHIP.TSK", with_value(c.group, c.line));
+      std::istringstream in(kAnswers);
+      std::ostringstream out, err;
+      const int status = RUN_PROGRAM(
+          {"-C", dir.path.string(), "--data", "SHIP.TSK", "--lang", lang}, in, out, err);
+      EXPECT_EQ(status, 1);
+      EXPECT_TRUE(err.str().starts_with(error)) << err.str();
+      EXPECT_EQ(split_lines(err.str()).size(), 1u) << err.str();
+      if (std::string(lang) == "tr") {
+        EXPECT_NE(out.str().find(c.what), std::string::npos) << out.str();
+      } else {
+        EXPECT_NE(out.str().find(" Error: " + error.substr(22)), std::string::npos) << out.str();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vdk

@@ -115,7 +115,7 @@ TEST(CommandLine, HelpListsEveryOptionAndVersionNamesTheProgram) {
   const Outcome h = run({"-C", d.dir(), "--help"});
   EXPECT_EQ(h.status, 0);
   for (const char* opt : {"-C", "--dir", "--data", "--etad", "--etad-start", "--blades", "--ear",
-                          "--batch", "--consistent", "--help", "--version"})
+                          "--batch", "--consistent", "--lang", "--help", "--version"})
     EXPECT_NE(h.out.find(opt), std::string::npos) << opt << " missing from --help:\n" << h.out;
   const Outcome v = run({"-C", d.dir(), "--version"});
   EXPECT_EQ(v.status, 0);
@@ -167,6 +167,7 @@ TEST(CommandLine, UsageErrorLeavesTheFolderUntouched) {
                                            {"--blades", "four"},
                                            {"--ear"},
                                            {"--etad"},
+                                           {"--lang", "de"},
                                            {"stray-argument"}}) {
     ShipDir d;
     write_file(d.path / kSon, kEarlier);
@@ -316,6 +317,61 @@ TEST(CommandLine, ConsistentPropellerPairsThePrintedAdvanceRatioWithTheSeries) {
   // At printed precision (three decimals); the one-pass run misses KT by one unit here.
   EXPECT_EQ(three_decimals(ow.KT), three_decimals(printed(block, "Kt"))) << block;
   EXPECT_EQ(three_decimals(10.0f * ow.KQ), three_decimals(printed(block, "10Kq"))) << block;
+}
+
+}  // namespace
+}  // namespace vdk
+
+namespace vdk {
+namespace {
+
+// The files of a run that cannot be read or written are named by their path
+// on standard error, in one English line; the console line stays as it was
+// in Turkish (which names the run folder) and names the file in English.
+TEST(CommandLine, FilesThatCannotBeReadOrWrittenAreNamedOnStandardError) {
+  for (const char* lang : {"tr", "en"}) {
+    SCOPED_TRACE(lang);
+    {
+      ShipDir d;
+      const Outcome r = run({"-C", d.dir(), "--data", "OTHER.TSK", "--lang", lang});
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(r.err, "vardelonteksa: error: cannot open the data file " +
+                           (d.path / "OTHER.TSK").string() +
+                           ": it is missing or is no file that can be read; give the run folder "
+                           "with -C DIR and the file name with --data FILE\n");
+      EXPECT_NE(r.out.find(std::string(lang) == "tr" ? " VERI DOSYASI ACILAMADI: OTHER.TSK ("
+                                                     : " Data file cannot be opened: OTHER.TSK ("),
+                std::string::npos)
+          << r.out;
+    }
+    for (const std::string blocked : {"VARDELONTEKSA.CRL", "VARDELONTEKSA.SON"}) {
+      ShipDir d;
+      fs::create_directory(d.path / blocked);  // a folder where the file should be
+      const Outcome r = run({"-C", d.dir(), "--lang", lang}, "0.604\n4\nH\n\n\n");
+      EXPECT_EQ(r.status, 1);
+      const std::string file = (d.path / blocked).string();
+      EXPECT_TRUE(
+          r.err.starts_with("vardelonteksa: error: cannot write the output file " + file + ": "))
+          << r.err;
+      EXPECT_EQ(split_lines(r.err).size(), 1u) << r.err;
+      EXPECT_NE(
+          r.out.find(std::string(lang) == "tr" ? " CIKTI DOSYASI YAZILAMIYOR: " + d.dir() + "\n"
+                                               : " Output file cannot be written: " + file),
+          std::string::npos)
+          << r.out;
+    }
+  }
+}
+
+// A question left without an answer in batch mode stops the run with one
+// error line naming the option to give.
+TEST(CommandLine, BatchRefusalIsOneErrorLine) {
+  ShipDir d;
+  const Outcome r = run({"-C", d.dir(), "--batch", "--blades", "4", "--lang", "en"});
+  EXPECT_EQ(r.status, 1);
+  ASSERT_EQ(split_lines(r.err).size(), 1u) << r.err;
+  EXPECT_TRUE(r.err.starts_with("vardelonteksa: error: ")) << r.err;
+  EXPECT_NE(r.err.find("--etad"), std::string::npos);
 }
 
 }  // namespace

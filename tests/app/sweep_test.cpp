@@ -137,33 +137,42 @@ TEST(Sweep, UsageErrorsBeforeAnyCalculation) {
 }
 
 // The variant's report, echo and row are those of a run on a data file that
-// holds the variant's values, with the same options.
+// holds the variant's values, with the same options, in either language.
 TEST(Sweep, VariantIsTheSingleRunOfItsDataFile) {
-  SweepDir d;
-  const Outcome r =
-      d.sweep(with_answers({"--vary", "B=30,33.5", "--vary", "T=9,10.75", "--keep", "kept"}));
-  ASSERT_EQ(r.status, 0) << r.err;
-  const std::vector<std::string> lines = split_lines(r.out);
-  const float B[] = {30, 30, 33.5f, 33.5f}, T[] = {9, 10.75f, 9, 10.75f};
-  for (int k = 0; k < 4; ++k) {
-    test::ShipFile f = test::worked_example();
-    f.ship.B = B[k];
-    f.ship.Tf = f.ship.Ta = T[k];
-    TempDir single;
-    write_file(single.path / "VARDELONTEKSA.TSK", test::ship_file_text(f));
-    Args args = with_answers({"-C", single.path.string(), "--batch", "--no-warnings"});
-    std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(RUN_PROGRAM(args, in, out, err), 0);
-    const fs::path kept = d.path / "kept" / ("variant-000" + std::to_string(k + 1));
-    EXPECT_EQ(read_file(kept / "VARDELONTEKSA.SON"), read_file(single.path / "VARDELONTEKSA.SON"));
-    EXPECT_EQ(read_file(kept / "VARDELONTEKSA.CRL"), read_file(single.path / "VARDELONTEKSA.CRL"));
-    // The row's brake power is the one the report prints (F8.2).
-    const float PB = std::stof(fields(lines[k + 1])[19]);
-    char printed[32];
-    std::snprintf(printed, sizeof printed, "= %8.2f kW", PB);
-    EXPECT_NE(read_file(single.path / "VARDELONTEKSA.SON").find(printed), std::string::npos)
-        << printed;
+  for (const std::string lang : {"tr", "en"}) {
+    SCOPED_TRACE(lang);
+    SweepDir d;
+    const Outcome r = d.sweep(with_answers(
+        {"--vary", "B=30,33.5", "--vary", "T=9,10.75", "--keep", "kept", "--lang", lang}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = split_lines(r.out);
+    const float B[] = {30, 30, 33.5f, 33.5f}, T[] = {9, 10.75f, 9, 10.75f};
+    for (int k = 0; k < 4; ++k) {
+      test::ShipFile f = test::worked_example();
+      f.ship.B = B[k];
+      f.ship.Tf = f.ship.Ta = T[k];
+      TempDir single;
+      write_file(single.path / "VARDELONTEKSA.TSK", test::ship_file_text(f));
+      Args args =
+          with_answers({"-C", single.path.string(), "--batch", "--no-warnings", "--lang", lang});
+      std::istringstream in;
+      std::ostringstream out, err;
+      EXPECT_EQ(RUN_PROGRAM(args, in, out, err), 0);
+      const fs::path kept = d.path / "kept" / ("variant-000" + std::to_string(k + 1));
+      EXPECT_EQ(read_file(kept / "VARDELONTEKSA.SON"),
+                read_file(single.path / "VARDELONTEKSA.SON"));
+      EXPECT_EQ(read_file(kept / "VARDELONTEKSA.CRL"),
+                read_file(single.path / "VARDELONTEKSA.CRL"));
+      // The row's brake power is the one the report prints (F8.2).
+      const float PB = std::stof(fields(lines[k + 1])[19]);
+      char printed[32];
+      std::snprintf(printed, sizeof printed, "= %8.2f kW", PB);
+      EXPECT_NE(read_file(single.path / "VARDELONTEKSA.SON").find(printed), std::string::npos)
+          << printed;
+    }
+    EXPECT_EQ(read_file(d.path / "kept" / "variant-0001" / "VARDELONTEKSA.SON")
+                      .find("Total resistance - RT") != std::string::npos,
+              lang == "en");
   }
 }
 

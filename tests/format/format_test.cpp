@@ -164,3 +164,21 @@ TEST(Formats, ItemOfTheWrongKindStillGivesAField) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+// The descriptors that take items, repeat counts and groups expanded; the
+// literals, blanks and slashes take none.
+TEST(Formats, DataDescriptorsInTheOrderTheyTakeItems) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(DATA_DESCRIPTORS("(1X,I2,2X,F5.2,2X,2(F7.3,2X),I5,A)"),
+            (V{"I2", "F5.2", "F7.3", "F7.3", "I5", "A"}));
+  EXPECT_EQ(DATA_DESCRIPTORS("(2X,A40,'=',F8.2,' kN')"), (V{"A40", "F8.2"}));
+  EXPECT_EQ(DATA_DESCRIPTORS("(3F9.4/'F5.2 in a literal')"), (V{"F9.4", "F9.4", "F9.4"}));
+  EXPECT_EQ(DATA_DESCRIPTORS("(60('='))"), V{});
+  EXPECT_THROW(DATA_DESCRIPTORS("(F8.3"), std::logic_error);
+}
+
+}  // namespace
+}  // namespace vdk

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/stop.hpp"
-#include "report/console.hpp"
 #include "propeller/propeller_routines.hpp"
-#include "report/dialogue_lines.hpp"
+#include "report/console.hpp"
 #include "report/propeller_report.hpp"
+#include "run/dialogue.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {

@@ -15,9 +15,9 @@
 #include "propulsion/propulsion_factors.hpp"
 #include "report/console.hpp"
 #include "report/console_dialogue.hpp"
-#include "report/dialogue_lines.hpp"
 #include "report/propeller_report.hpp"
 #include "report/propulsion_report.hpp"
+#include "run/dialogue.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk::test {
