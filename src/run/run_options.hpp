@@ -5,12 +5,9 @@
 #include <optional>
 #include <string_view>
 
-namespace vdk {
+#include "core/method.hpp"
 
-// The resistance and propulsion method. Classic is the program's own, as its
-// reports have always shown it; HM1982 and HM1984 follow the published
-// papers of Holtrop & Mennen (1982) and Holtrop (1984).
-enum class Method { Classic, HM1982, HM1984 };
+namespace vdk {
 
 // "classic", "hm1982", "hm1984".
 std::string_view METHOD_NAME(Method m);
@@ -25,9 +22,11 @@ struct RunOptions {
   std::optional<float> EAR;  // expanded area ratio; none keeps Keller's
   // w, t and etaR of the first estimate from the propeller of the pass
   // before, repeated until the propeller settles (implies etad found by passes).
+  // The published methods always iterate so.
   bool consistent = false;
   Method method = Method::Classic;
-  bool etad_auto() const { return !etad || consistent; }
+  bool iterates() const { return consistent || PUBLISHED(method); }
+  bool etad_auto() const { return !etad || iterates(); }
 };
 
 }  // namespace vdk
