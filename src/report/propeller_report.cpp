@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/method_report.hpp"
 #include "report/stop_texts.hpp"
 
 namespace vdk {
@@ -223,7 +224,8 @@ long long TRUNCATED(float x) {
 }
 
 void POWER_LINES(std::ostream& son, float PEtrial, float etad, float etas, float MCR, float Pb,
-                 float Pbm, float Pbd, float ETAH, float ETA0, float etaR) {
+                 float Pbm, float Pbd, float ETAH, float ETA0, float etaR,
+                 const PowerChainRecord& r) {
   WRITE_FORMATTED(son, "(///2X,54('='))");
   WRITE_FORMATTED(son,
                   "(2X,                                                    "
@@ -234,12 +236,17 @@ void POWER_LINES(std::ostream& son, float PEtrial, float etad, float etas, float
                   "'*',F5.3,')=> ')",
                   PEtrial, etad, etas);
   WRITE_FORMATTED(son, "(2X,'   = ',F8.2,' kW')", Pb);
+  if (PUBLISHED(r.method)) WRITE_SERVICE_POWER(son, r);
   WRITE_FORMATTED(son, "(2X,'HESAPLANAN GEREKLI MAKINA GUCU - Pbm')");
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'Pbm = Pb(trial)/(%MCR) = ',F8.2,'/(',F4.2,                   "
-                  "') = ',F8.2,' kW')",
-                  Pb, MCR, Pbm);
+  if (PUBLISHED(r.method)) {
+    WRITE_ENGINE_POWER_FROM_SERVICE(son, r);
+  } else {
+    WRITE_FORMATTED(son,
+                    "(2X,                                                    "
+                    "'Pbm = Pb(trial)/(%MCR) = ',F8.2,'/(',F4.2,                   "
+                    "') = ',F8.2,' kW')",
+                    Pb, MCR, Pbm);
+  }
   WRITE_FORMATTED(son, "(2X,'PERVANEYE VERILEN GUC - Pbdeliv')");
   WRITE_FORMATTED(son,
                   "(2X,                                                    "
@@ -515,7 +522,7 @@ void WRITE_TRIAL_PROPELLER(std::ostream& con, std::ostream& son, const TrialProp
 
 void WRITE_POWER_CHAIN(std::ostream& son, const PowerChainRecord& r) {
   POWER_LINES(son, r.PEtrial, r.etad, r.etas, r.MCR, r.Pb, r.Pbm, r.Pbd, r.ETAH, r.ETA0_trial,
-              r.etaR_trial);
+              r.etaR_trial, r);
   if (r.stop && !r.charComputed) return;
   SELECTED_PROPELLER(son, r.sel, r.Z, r.EAR, r.D);
 }

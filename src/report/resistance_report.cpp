@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/method_report.hpp"
 #include "report/stop_texts.hpp"
 
 namespace vdk {
@@ -38,7 +39,7 @@ void OUTPUT_HEADING(std::ostream& u) {
 // Opening of the block up to the Froude number; false when the prismatic
 // coefficient stopped the block there (the message is written).
 bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, int i,
-                     const HullFormAtSpeed& r) {
+                     const HullFormAtSpeed& r, Method method) {
   WRITE_FORMATTED(u, "(/'  HESAP HIZI NO = ',I2)", i);
   WRITE_FORMATTED(u, "('  GEMI HIZI -------------------------> VS = ',F5.2, ' knot')", r.VS);
   WRITE_FORMATTED(u, "('  GEMI HIZI -------------------------> VS = ',F5.2, ' m/s')", r.v);
@@ -59,7 +60,9 @@ bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, in
   WRITE_FORMATTED(u, "(2X,'CIKIS BOYU ------------------------> LR = ',F6.3,' m')", r.LR);
   WRITE_FORMATTED(u, "(2X,'C PARAMETRESI ----------------------> C =',F6.3)", r.C);
 
-  if (r.S_estimated) {
+  if (PUBLISHED(method)) {
+    WRITE_BARE_HULL_SURFACE(u, r);
+  } else if (r.S_estimated) {
     WRITE_FORMATTED(u, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2')", r.S_used);
     WRITE_FORMATTED(
         u, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2 (Metin Taylan Formulu)')",
@@ -97,7 +100,8 @@ void WRITE_FRICTION(std::ostream& u, const ShipRecord& s, const FrictionAppendag
 
 // The wave step; false when the emerged bulb stopped the block (the message
 // is written on the console).
-bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const WaveBulbTransom& r) {
+bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const WaveBulbTransom& r,
+                Method method) {
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
                   LABEL80("TAHMINI SU HATTI YARIM GIRIS ACISI > IE"), r.IE_est);
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' derece')",
@@ -116,18 +120,24 @@ bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const W
   WRITE_FORMATTED(u, "(2X,'KATSAYI --------------------------> C15 = '      ,F6.2)", r.C15);
   WRITE_FORMATTED(u, "(2X,'PARAMETRE -------------------------> M4 = '      ,F6.2)", r.M4);
 
-  switch (r.range) {
-    case WaveRange::Low:
-      WRITE_FORMATTED(u, "(2X,'YAVAS HIZ BOLGESI LIMITLERI HESABI Fn<0.40')");
-      WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')", r.Rw);
-      break;
-    case WaveRange::High:
-      WRITE_FORMATTED(u, "(2X,'YUKSEK HIZ BOLGESI LIMITLERI HESABI Fn>0.55'     )");
-      WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')", r.Rw);
-      break;
-    case WaveRange::Transition:
-      WRITE_FORMATTED(u, "(2X,'GECIS HIZI BOLGESI LIMITLERI HESABI 0.40<Fn<0.55')");
-      break;
+  if (method == Method::HM1982) {
+    WRITE_WAVE_1982(u, r);
+  } else {
+    switch (r.range) {
+      case WaveRange::Low:
+        WRITE_FORMATTED(u, "(2X,'YAVAS HIZ BOLGESI LIMITLERI HESABI Fn<0.40')");
+        WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')",
+                        r.Rw);
+        break;
+      case WaveRange::High:
+        WRITE_FORMATTED(u, "(2X,'YUKSEK HIZ BOLGESI LIMITLERI HESABI Fn>0.55'     )");
+        WRITE_FORMATTED(u, "(2X,'DALGA DIRENCI ---------------------> Rw = ',     F9.2,' kN')",
+                        r.Rw);
+        break;
+      case WaveRange::Transition:
+        WRITE_FORMATTED(u, "(2X,'GECIS HIZI BOLGESI LIMITLERI HESABI 0.40<Fn<0.55')");
+        break;
+    }
   }
 
   if (r.bulb_emerged) {
@@ -158,6 +168,7 @@ void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r) {
     WRITE_FORMATTED(u, "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3 ,' (ITTC YONTEMI) ')",
                     1000.0f * *r.CA_ittc);
   }
+  if (r.CA_rough) WRITE_ROUGHNESS_ALLOWANCE(u, *r.CA_rough);
   WRITE_FORMATTED(u, "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3)", 1000.0f * r.CA);
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80("MODEL-GEMI KORELASYON DIRENCI - RA(kN)"),
                   r.RA);
@@ -168,11 +179,13 @@ void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r) {
 
 }  // namespace
 
-void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r) {
+void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r,
+                         Method method) {
   // Main particulars
   WRITE_FORMATTED(u, "(60('='))");
   WRITE_FORMATTED(
       u, "(10X,'HOLTROP & MENNEN GUC TAHMINI PROGRAMI',/,20X,'GIRIS BILGILERI',/,60('='))");
+  if (PUBLISHED(method)) WRITE_METHOD_LINE(u, method);
   WRITE_FORMATTED(u, "(/)");
   WRITE_FORMATTED(u, "(2X,'SU HATTI BOYU     Lwl=',F8.3,' m')", s.Lwl);
   WRITE_FORMATTED(u, "(2X,'KAIMELERARASI BOY Lbp=',F8.3,' m')", s.Lbp);
@@ -235,17 +248,17 @@ void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummar
 }
 
 void WRITE_SPEED_BLOCK(std::ostream& con, std::ostream& son, const ShipRecord& ship,
-                       const SpeedBlock& b) {
-  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form)) return;
+                       const SpeedBlock& b, Method method) {
+  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form, method)) return;
   WRITE_FRICTION(son, ship, b.friction);
-  if (!WRITE_WAVE(con, son, ship, b.wave)) return;
+  if (!WRITE_WAVE(con, son, ship, b.wave, method)) return;
   WRITE_CORRELATION(son, b.totals);
 }
 
 void WRITE_RESISTANCE_CALCULATION(std::ostream& con, std::ostream& son, const ShipRecord& ship,
                                   const ResistanceResult& res) {
-  WRITE_INPUT_SUMMARY(son, ship, res.summary);
-  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b);
+  WRITE_INPUT_SUMMARY(son, ship, res.summary, res.method);
+  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b, res.method);
 }
 
 void WRITE_SUMMARY_TABLE_I(std::ostream& u, const ShipRecord& s, const ResistanceColumns& c) {
