@@ -118,6 +118,8 @@ PropellerRoutineRecord GIVEN_PROPELLER(const PropellerRoutineInput& in) {
   const float PD = in.PD, D = in.D, Va = in.Va, RHO = in.RHO;
   float N = in.N;
   OpenWaterState& ow = r.ow;
+  // The classic operating point is at the given rpm, whatever thrust the
+  // propeller gives there.
   float n = N / 60.0f;
   float J = Va / (n * D);
   if (PUBLISHED(in.method)) {

@@ -377,8 +377,10 @@ void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, floa
   float CDS = (2.0f * (1.0f + 2.0f * TC)) * CF;
   float DELTACD = CDS - CDM;
   const float z = static_cast<float>(Z);
-  // (ITTC-78 has the factors 0.3 and 0.25, and the torque correction of the
-  // opposite sign: a rough full-scale blade lowers the torque.)
+  // (ITTC-78 has the factors 0.3 and 0.25 and the torque correction of the
+  // opposite sign, DKQ = +0.25 Z CD (CDM - CDS), with CDM at the series'
+  // Rn 2e6: the full-scale propeller gives a little more thrust and a little
+  // less torque. Here, with CDM at the reference scale, both fall.)
   DKT = (((0.28f * z) * CD) * PD) * DELTACD;
   DKQ = ((0.248f * z) * CD) * DELTACD;
 }

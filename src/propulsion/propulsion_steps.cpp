@@ -49,6 +49,8 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(
   p.CV = VISCOUS_COEFFICIENT(RVArr(p.ITR), ship.RHO, hull.S, ship.Vtrial);
 
   // First estimate with an assumed propeller: D = Ta/2, P/D 0.85, AE/A0 0.65.
+  // (The published practice takes the factors of the propeller in use,
+  // found again until it settles: the provisional propeller of a pass.)
   if (provisional)
     p.first =
         SHIP_PROPULSION_FACTORS(hull, provisional->D, provisional->PD, provisional->EAR, p.CV);

@@ -41,7 +41,8 @@ void WRITE_BARE_HULL_SURFACE(std::ostream& son, const HullFormAtSpeed& r) {
   WRITE_FORMATTED(
       son, "(2X,'TAHMINI ISLAK YUZEY(takinti dahil) -> S =',F9.2, ' m2 (Metin Taylan Formulu)')",
       r.S_Taylan);
-  WRITE_FORMATTED(son, "(2X,'GERCEK ISLAK YUZEY (ciplak tekne) --> S =',F9.2, ' m2')", r.S_used);
+  if (!r.S_estimated)
+    WRITE_FORMATTED(son, "(2X,'GERCEK ISLAK YUZEY (ciplak tekne) --> S =',F9.2, ' m2')", r.S_used);
 }
 
 void WRITE_WAVE_1982(std::ostream& son, const WaveBulbTransom& r) {

@@ -21,7 +21,8 @@ void WRITE_METHOD_BANNER(std::ostream& con, std::ostream& son, Method method);
 void WRITE_METHOD_LINE(std::ostream& son, Method method);
 
 // The wetted-surface lines of a speed block: the estimate of the bare hull,
-// Metin Taylan's estimate, and the surface in use (the bare hull).
+// Metin Taylan's estimate, and the surface in use (the bare hull) unless it
+// is the estimate.
 void WRITE_BARE_HULL_SURFACE(std::ostream& son, const HullFormAtSpeed& r);
 
 // The range line and RW of the 1982 wave formula, which holds at every speed.

@@ -168,6 +168,8 @@ WaveBulbTransom COMPUTE_WAVE(const ShipRecord& s, const InputSummary& summary,
     r.IE_est = 125.67f * s.B / s.Lwl - 162.25f * CP2 + 234.32f * CP3 + 0.1551f * (lt * lt * lt);
     r.IE_used = IE_in < 1.0f ? r.IE_est : IE_in;
 
+    // (c7 of the papers has the exponent 0.33333, and c15 below reaches
+    // zero at L^3/V = 1726.91.)
     const float b = s.B / s.Lwl;
     if (b < 0.11f) {
       r.C4 = 0.229577f * powf(b, 0.3333f);
