@@ -93,10 +93,6 @@ TEST(PublishedMethod, EstimatesTheBareHullSurfaceAndTheEntranceAngle) {
     NEAR_REL(res.S_used, 7381.45f, 0.0005f, "S estimate");
     NEAR_REL(b.wave.IE_used, 12.08f, 0.001f, "iE estimate");
   }
-  // The classic estimate includes the appendages and is an older regression.
-  const ResistanceResult classic = COMPUTE_RESISTANCE(s);
-  NEAR_REL(classic.S_used, 7431.45f, 0.0005f, "classic S");
-  NEAR_REL(at_speed(classic, 25.0f).wave.IE_used, 10.85f, 0.001f, "classic iE");
 }
 
 TEST(PublishedMethod, HM1984ReproducesTheFastShipTable) {
@@ -123,7 +119,7 @@ TEST(PublishedMethod, HM1984ReproducesTheFastShipTable) {
 
 // The 1984 curve on a fine speed list through Fn 0.40 and 0.55 rises at
 // every step, and no step across the range limits is out of line with its
-// neighbours; the classic curve steps at Fn 0.40.
+// neighbours.
 TEST(PublishedMethod, HM1984RisesWithoutAStepThroughItsRanges) {
   ShipRecord s = folder_ship("validation_holtrop_1984");
   s.NSPEED = 48;
@@ -148,11 +144,6 @@ TEST(PublishedMethod, HM1984RisesWithoutAStepThroughItsRanges) {
     }
   }
   EXPECT_EQ(crossings, 2);
-
-  const ResistanceResult classic = COMPUTE_RESISTANCE(s);
-  float step = 0;
-  for (const SpeedBlock& b : classic.blocks) step = std::fmax(step, std::fabs(b.wave.Rw_step_040));
-  EXPECT_GT(step, 10.0f);  // kN, half the difference of the two formulas at Fn 0.40
 }
 
 TEST(PublishedMethod, RoughnessIncrementAboveThe150MicrometresOfTheAllowance) {
@@ -171,8 +162,6 @@ TEST(PublishedMethod, RoughnessIncrementAboveThe150MicrometresOfTheAllowance) {
   EXPECT_FLOAT_EQ(CA(100.0f, Method::HM1984).CA, holtrop.CA);
   // 1000 CA given in the data file stays as given.
   EXPECT_FLOAT_EQ(CA(0.25f, Method::HM1982).CA, 0.00025f);
-  // The classic method takes the ITTC allowance of the roughness instead.
-  EXPECT_TRUE(CA(300.0f, Method::Classic).CA_ittc.has_value());
 }
 
 }  // namespace
