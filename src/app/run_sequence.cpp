@@ -79,7 +79,6 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
