@@ -66,6 +66,7 @@ static_assert(SERIES_LANES == 16 && sizeof(Lanes) == SERIES_LANES * sizeof(float
     return Lanes{{a op b.h[0], a op b.h[1]}};                                                     \
   }
 VDK_LANE_OPERATOR(+)
+VDK_LANE_OPERATOR(-)
 VDK_LANE_OPERATOR(*)
 VDK_LANE_OPERATOR(/)
 #undef VDK_LANE_OPERATOR
@@ -215,6 +216,15 @@ template <Series series, bool torque = true, class V>
     };
     if constexpr (std::is_same_v<V, float>) {
       correct(J, kt, kq, eta);
+    } else if (ow.ReD >= 0.001f) {
+      // A given diameter: the same corrections at every advance ratio.
+      float DKT, DKQ;
+      DRAG_DELTAS(series, ow, set, PD, EAR, Z, 0.0f, DKT, DKQ);
+      kt = kt - DKT;
+      if constexpr (torque) {
+        kq = kq - DKQ;
+        eta = ((kt / kq) * J) / TWO_PI;
+      }
     } else {
       for (int l = 0; l < SERIES_LANES; ++l) {
         const int g = l / 8, i = l % 8;
