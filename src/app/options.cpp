@@ -28,7 +28,7 @@ std::optional<GivenAnswer> NUMBER(const std::string& text) {
 
 // The options a run and a sweep share, with the words as typed.
 struct SharedWords {
-  std::string dir, data, etad, start, blades, ear, json, lang;
+  std::string dir, data, etad, start, blades, ear, json, lang, method;
   bool batch = false, consistent = false, no_warnings = false;
 };
 
@@ -63,6 +63,11 @@ void ADD_SHARED_OPTIONS(CLI::App& app, SharedWords& w) {
                  "the language of the report, the console and the model file: tr (Turkish, "
                  "the default) or en (English)")
       ->type_name("tr|en");
+  app.add_option("--method", w.method,
+                 "classic (default): the program's own method; hm1982 or hm1984: Holtrop & "
+                 "Mennen (1982) or Holtrop (1984) as published, with the ITTC-78 propeller "
+                 "correction, one propeller throughout and the sea margin (implies --consistent)")
+      ->type_name("NAME");
 }
 
 // The run options of the shared words; a word that is no number gives its
@@ -88,8 +93,17 @@ std::optional<ProgramOptions> RUN_OPTIONS(const SharedWords& w, std::string& err
   }
   o.batch = w.batch;
   o.warnings = !w.no_warnings;
-  o.consistent = w.consistent;
-  o.etad_auto = w.consistent || w.etad == "auto";
+  if (!w.method.empty()) {
+    const std::optional<Method> m = METHOD_OF(w.method);
+    if (!m) {
+      error = "--method: not a method: " + w.method + " (classic, hm1982 or hm1984)";
+      return std::nullopt;
+    }
+    o.method = *m;
+  }
+  // The published methods take w, t and etaR with the propeller in use.
+  o.consistent = w.consistent || PUBLISHED(o.method);
+  o.etad_auto = o.consistent || w.etad == "auto";
   if (!w.etad.empty() && w.etad != "auto") {
     o.given.etad = NUMBER(w.etad);
     if (!o.given.etad) {

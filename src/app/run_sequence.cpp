@@ -217,7 +217,8 @@ RunResult CALCULATE_WITH_OPTIONS(const ShipRecord& ship, const ProgramOptions& o
   OptionDialogue::Given given = o.given;
   RunSettings settings;
   settings.method = o.method;
-  if (o.etad_auto) {
+  // A resistance-only run has no efficiency to find: no passes.
+  if (o.etad_auto && ship.NoDN == 0) {
     // The passes ask only what no option answers, and only once.
     OptionDialogue::Given questions{std::nullopt, given.Z, given.EAR, given.keller};
     OptionDialogue asked(console.in, console.out, questions, o.batch, o.lang);

@@ -2,6 +2,7 @@
 // ratio that gives the required thrust, or, with the pitch ratio fixed too,
 // the thrust, torque and power it gives.
 #include <cmath>
+#include <optional>
 
 #include "core/constants.hpp"
 #include "propeller/propeller_routines.hpp"
@@ -83,12 +84,56 @@ PropellerRoutineRecord PITCH_FOR_THRUST(const PropellerRoutineInput& in) {
   return r;
 }
 
+namespace {
+
+// The advance ratio at which the propeller of pitch ratio PD gives the thrust
+// T (kN) at the advance speed Va: where its KT/J^2 meets the loading
+// 1000 T/(RHO Va^2 D^2), found on the J grid of the optimum searches (0.100 to
+// 1.499 by 0.001) and interpolated linearly. None when it does not meet it there.
+std::optional<float> THRUST_IDENTITY_J(const PropellerRoutineInput& in, OpenWaterState& ow,
+                                       float& Z) {
+  const float target = (1000.0f * in.T) / ((in.RHO * (in.Va * in.Va)) * (in.D * in.D));
+  float Jprev = 0, Lprev = 0;
+  float J = 0.1f;
+  for (int k = 0; k < 1400; ++k) {
+    ow.J = J;
+    SERIES_KTKQ(ow, in.set, in.PD, in.EAR, Z);
+    if (ow.KT < 0.0f) break;
+    const float load = ow.KT / (J * J);
+    if (k > 0 && Lprev >= target && load <= target) {
+      if (load == Lprev) return Jprev;
+      return Jprev + ((target - Lprev) * (J - Jprev)) / (load - Lprev);
+    }
+    Jprev = J;
+    Lprev = load;
+    J = J + 0.001f;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 PropellerRoutineRecord GIVEN_PROPELLER(const PropellerRoutineInput& in) {
   PropellerRoutineRecord r = ROUTINE_RECORD_START(in, PropellerRoutine::Given);
-  const float PD = in.PD, N = in.N, D = in.D, Va = in.Va, RHO = in.RHO;
+  const float PD = in.PD, D = in.D, Va = in.Va, RHO = in.RHO;
+  float N = in.N;
   OpenWaterState& ow = r.ow;
-  const float n = N / 60.0f;
-  const float J = Va / (n * D);
+  // The classic operating point is at the given rpm, whatever thrust the
+  // propeller gives there.
+  float n = N / 60.0f;
+  float J = Va / (n * D);
+  if (PUBLISHED(in.method)) {
+    // The propeller turns at the rpm at which it gives the thrust the ship
+    // needs (the given rpm would give another thrust).
+    const std::optional<float> Jt = THRUST_IDENTITY_J(in, ow, r.Z);
+    if (!Jt) {
+      r.stop = NO_PROPELLER_STOP();
+      return r;
+    }
+    J = *Jt;
+    n = Va / (J * D);
+    N = 60.0f * n;
+  }
   ow.J = J;
   SERIES_KTKQ(ow, in.set, PD, in.EAR, r.Z);
 

@@ -66,6 +66,7 @@ static_assert(SERIES_LANES == 16 && sizeof(Lanes) == SERIES_LANES * sizeof(float
     return Lanes{{a op b.h[0], a op b.h[1]}};                                                     \
   }
 VDK_LANE_OPERATOR(+)
+VDK_LANE_OPERATOR(-)
 VDK_LANE_OPERATOR(*)
 VDK_LANE_OPERATOR(/)
 #undef VDK_LANE_OPERATOR
@@ -123,10 +124,25 @@ int BLADE_INTEGER(float Z) {
 }
 
 // Blade-section drag corrections DKT, DKQ of one evaluation at J.
-void DRAG_DELTAS(Series series, const OpenWaterState& ow, float PD, float EAR, float Z, float J,
-                 float& DKT, float& DKQ) {
+void DRAG_DELTAS(Series series, const OpenWaterState& ow, const SeriesSettings& set, float PD,
+                 float EAR, float Z, float J, float& DKT, float& DKQ) {
   float Dc = ow.ReD;
   if (ow.ReD < 0.001f) Dc = ow.ReVa / ((ow.ReN / 60.0f) * J);
+
+  if (set.drag == BladeDrag::ITTC78) {
+    // The series' blade geometry at 0.75 R: the Wageningen B chord
+    // 2.073 (AE/A0) D/Z and thickness (0.0185 - 0.00125 Z) D, the Gawn
+    // series' chord 0.7 D and thickness-chord ratio 0.0225 as the classic
+    // correction takes them.
+    float c = 0.7f * Dc;
+    float TC = 0.0225f;
+    if (series == Series::WageningenB) {
+      c = ((2.073f * EAR) * Dc) / Z;
+      TC = ((0.0185f - 0.00125f * Z) * Dc) / c;
+    }
+    ITTC78_CORRECTION(Dc, PD, Z, c, TC, DKT, DKQ);
+    return;
+  }
 
   int Zi = 3;
   float TC = 0.0225f;
@@ -139,6 +155,9 @@ void DRAG_DELTAS(Series series, const OpenWaterState& ow, float PD, float EAR, f
     TC = t / c;
     CD = c / Dc;
   }
+  // The reference propeller of the correction: the diameter scaled by
+  // S = 0.24/Dc, i.e. Dc^2/0.24 m in size. (The ITTC-78 correction takes the
+  // series' own section Reynolds number, 2e6, instead.)
   float S = 0.24f / Dc;
 
   DKT = 0.0f;
@@ -188,7 +207,7 @@ template <Series series, bool torque = true, class V>
     // Thrust and torque less the drag corrections; the efficiency anew.
     auto correct = [&](float j, float& a, float& q, float& e) {
       float DKT, DKQ;
-      DRAG_DELTAS(series, ow, PD, EAR, Z, j, DKT, DKQ);
+      DRAG_DELTAS(series, ow, set, PD, EAR, Z, j, DKT, DKQ);
       a = a - DKT;
       if constexpr (torque) {
         q = q - DKQ;
@@ -197,6 +216,15 @@ template <Series series, bool torque = true, class V>
     };
     if constexpr (std::is_same_v<V, float>) {
       correct(J, kt, kq, eta);
+    } else if (ow.ReD >= 0.001f) {
+      // A given diameter: the same corrections at every advance ratio.
+      float DKT, DKQ;
+      DRAG_DELTAS(series, ow, set, PD, EAR, Z, 0.0f, DKT, DKQ);
+      kt = kt - DKT;
+      if constexpr (torque) {
+        kq = kq - DKQ;
+        eta = ((kt / kq) * J) / TWO_PI;
+      }
     } else {
       for (int l = 0; l < SERIES_LANES; ++l) {
         const int g = l / 8, i = l % 8;
@@ -359,8 +387,26 @@ void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, floa
   float CDS = (2.0f * (1.0f + 2.0f * TC)) * CF;
   float DELTACD = CDS - CDM;
   const float z = static_cast<float>(Z);
+  // (ITTC-78 has the factors 0.3 and 0.25 and the torque correction of the
+  // opposite sign, DKQ = +0.25 Z CD (CDM - CDS), with CDM at the series'
+  // Rn 2e6: the full-scale propeller gives a little more thrust and a little
+  // less torque. Here, with CDM at the reference scale, both fall.)
   DKT = (((0.28f * z) * CD) * PD) * DELTACD;
   DKQ = ((0.248f * z) * CD) * DELTACD;
+}
+
+void ITTC78_CORRECTION(float D, float PD, float Z, float c, float TC, float& DKT, float& DKQ) {
+  // Section drag at the series' Reynolds number 2e6 and of the blade with
+  // the roughness kp = 30 micrometres.
+  constexpr float Rnco = 2.0e6f;
+  constexpr float kp = 30.0e-6f;
+  const float thick = 2.0f * (1.0f + 2.0f * TC);
+  const float CDM = thick * (0.044f / powf(Rnco, 1.0f / 6.0f) - 5.0f / powf(Rnco, 2.0f / 3.0f));
+  const float CDS = thick * powf(1.89f + 1.62f * log10f(c / kp), -2.5f);
+  const float dCD = CDM - CDS;
+  const float cZD = c * Z / D;
+  DKT = -dCD * 0.3f * PD * cZD;
+  DKQ = dCD * 0.25f * cZD;
 }
 
 }  // namespace vdk

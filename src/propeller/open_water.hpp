@@ -16,10 +16,19 @@ struct OpenWaterState {
   friend bool operator==(const OpenWaterState&, const OpenWaterState&) = default;
 };
 
-// Which series is evaluated and whether the propeller is controllable-pitch.
+// The blade-section drag (Reynolds number and roughness) correction of the
+// series curves, applied once a caller has set the correction context:
+// the program's own (classic), or the ITTC-78 correction from the series'
+// section Reynolds number 2e6 to the full-scale propeller with blades of
+// 30 micrometres roughness.
+enum class BladeDrag { Classic, ITTC78 };
+
+// Which series is evaluated, whether the propeller is controllable-pitch and
+// how the blade drag is corrected.
 struct SeriesSettings {
   int SERIES = 1;         // 1 Wageningen B, 2 Gawn; other values evaluate nothing
   float CPPropeller = 0;  // within 0.001 of 1: controllable pitch
+  BladeDrag drag = BladeDrag::Classic;
   friend bool operator==(const SeriesSettings&, const SeriesSettings&) = default;
 };
 
@@ -62,5 +71,12 @@ inline bool IS_CP_PROPELLER(const SeriesSettings& set) {
 
 void KTKQ_REYNOLDS_CORRECTION(float D, float PD, int Z, float TC, float CD, float S, float NREF,
                               float NUF, float NUS, float& DKT, float& DKQ);
+
+// The ITTC-78 corrections of a propeller with Z blades, chord c and
+// thickness-chord ratio TC at 0.75 R, diameter D and pitch ratio PD:
+// KT(full scale) = KT - DKT, KQ(full scale) = KQ - DKQ, with
+// DKT = -dCD 0.3 PD cZ/D and DKQ = +dCD 0.25 cZ/D, dCD = CDM - CDS the
+// section drag at Rn 2e6 less that of the rough full-scale blade.
+void ITTC78_CORRECTION(float D, float PD, float Z, float c, float TC, float& DKT, float& DKQ);
 
 }  // namespace vdk

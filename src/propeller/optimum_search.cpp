@@ -133,7 +133,10 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   }
   std::vector<float> eta(r.candidates.size());
   for (std::size_t k = 0; k < eta.size(); ++k) eta[k] = r.candidates[k].ETA0;
-  BEST_EFFICIENCY(count, eta.data(), r.IBEST, static_cast<int>(eta.size()));
+  if (PUBLISHED(in.method))
+    r.IBEST = MOST_EFFICIENT(count, eta.data());
+  else
+    BEST_EFFICIENCY(count, eta.data(), r.IBEST, static_cast<int>(eta.size()));
 
   const CandidateRow& b = r.candidates[static_cast<std::size_t>(r.IBEST - 1)];
   ow.J = b.J;
@@ -182,11 +185,20 @@ void BEST_EFFICIENCY(int NC, const float* A, int& IBEST, int /*NDIM*/) {
   float best = A[0];
   for (int i = 2; i <= NC; ++i) {
     // Compared at 0.001 after truncation: the first of equal ones stays.
+    // (An optimum is the most efficient candidate, compared at full
+    // precision: MOST_EFFICIENT.)
     if (std::trunc(1000.0f * A[i - 1]) > std::trunc(1000.0f * best)) {
       best = A[i - 1];
       IBEST = i;
     }
   }
+}
+
+int MOST_EFFICIENT(int NC, const float* A) {
+  int best = 1;
+  for (int i = 2; i <= NC; ++i)
+    if (A[i - 1] > A[best - 1]) best = i;
+  return best;
 }
 
 PropellerRoutineRecord OPTIMUM_PROPELLER_KTJ2(const PropellerRoutineInput& in) {

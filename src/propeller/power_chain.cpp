@@ -23,6 +23,8 @@ void OPTIMUM_LINE(const PropellerRoutineRecord& r, std::vector<float>& JCAND,
 
 PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactorsAt& factors) {
   PowerChainRecord r;
+  r.method = in.method;
+  r.SeaMargin = in.SeaMargin;
   r.PEtrial = in.PEtrial;
   r.etas = in.etas;
   r.MCR = in.MCR;
@@ -40,7 +42,10 @@ PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactor
   r.etaR_trial = in.etaR;
   r.etad = r.ETAH * in.sel.ETA0 * in.etaR;
   r.Pb = in.PEtrial / (r.etad * in.etas);
-  r.Pbm = r.Pb / in.MCR;
+  r.Ps = r.Pb * (1.0f + in.SeaMargin);
+  // The required engine power: classic, from the trial power (the sea margin
+  // is printed, never applied); published practice, from the service power.
+  r.Pbm = PUBLISHED(in.method) ? r.Ps / in.MCR : r.Pb / in.MCR;
   r.Pbd = in.etas * r.Pb;
 
   SelectedPropeller& pr = r.sel;
@@ -49,7 +54,21 @@ PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactor
   // Operating point of the selected propeller at the trial advance ratio.
   const float n = pr.N / 60.0f;
   const float D4 = D * D * D * D;
-  if (in.routine == PropellerRoutine::OptimumForD || in.routine == PropellerRoutine::OptimumForN) {
+  if (PUBLISHED(in.method) && in.routine != PropellerRoutine::None) {
+    // One propeller throughout: the one the search or the operating point
+    // found, whose efficiency gave etad and Pb, is the selected one and the
+    // one of the characteristics, at its own advance ratio.
+    pr.KQ = in.sel.KQ;
+    r.JTR = pr.J;
+    r.PDTR = pr.PD;
+    r.PABS = pr.Pd;
+    r.THR = (n * n) * pr.KT * D4 * in.RHO / 1000.0f;
+  } else if (in.routine == PropellerRoutine::OptimumForD ||
+             in.routine == PropellerRoutine::OptimumForN) {
+    // (The brake power above comes from the propeller the search found; the
+    // selected propeller and the characteristics take another one, read off
+    // the optimum line at the trial advance ratio with the blade-drag
+    // correction applied.)
     // P/D of the optimum line of the candidates, read at the trial J.
     if (!TABLE_INTERPOLATION(static_cast<int>(in.JCAND.size()), in.JCAND.data(), in.PDCAND.data(),
                              r.JTR, r.PDTR, MAX_CANDIDATES, 3)) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/method.hpp"
 #include "core/stop.hpp"
 #include "propeller/open_water.hpp"
 
@@ -71,6 +72,9 @@ struct PropellerRoutineInput {
   float RHO = 0;      // water density, kg/m3
   float Z = 0;        // blade number as given
   float EAR = 0;      // area ratio in use
+  // The published methods compare the candidates' efficiencies at full
+  // precision and find a given propeller's rpm for the required thrust.
+  Method method = Method::Classic;
 };
 
 struct PropellerRoutineRecord {
@@ -110,11 +114,14 @@ PropellerRoutineRecord OPTIMUM_PROPELLER_KTJ2(const PropellerRoutineInput& in);
 PropellerRoutineRecord OPTIMUM_PROPELLER_KTJ4(const PropellerRoutineInput& in);
 // Smallest pitch ratio giving more than the required thrust at given D and N.
 PropellerRoutineRecord PITCH_FOR_THRUST(const PropellerRoutineInput& in);
-// Operating point of a fully given propeller.
+// Operating point of a fully given propeller: at the given rpm (classic), or
+// at the rpm where it gives the required thrust (published methods).
 PropellerRoutineRecord GIVEN_PROPELLER(const PropellerRoutineInput& in);
 
 // Index (1-based) of the most efficient of A(1..NC), compared at 0.001 after truncation.
 void BEST_EFFICIENCY(int NC, const float* A, int& IBEST, int NDIM);
+// The same compared at full precision (the first of equal ones stays).
+int MOST_EFFICIENT(int NC, const float* A);
 
 // Nearest integer, halves away from zero (the PE and PB columns); a value no
 // integer field can hold comes back larger than any field.

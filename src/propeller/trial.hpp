@@ -105,6 +105,10 @@ TrialBladesRecord TRIAL_BLADES(const TrialBladesInput& in, float Z_typed);
 
 struct TrialPropellerInput {
   PropellerRoutine routine = PropellerRoutine::None;
+  // The published methods correct the series curves (ITTC-78, in `set`)
+  // from the start, so that the search or operating point finds the
+  // full-scale propeller.
+  Method method = Method::Classic;
   SeriesSettings set;
   OpenWaterState ow;  // evaluation record on entry
   float D = 0;        // given (or starting) diameter, m
@@ -162,6 +166,11 @@ constexpr int MAX_CANDIDATES = 1000;
 
 struct PowerChainInput {
   PropellerRoutine routine = PropellerRoutine::None;
+  // Classic: the selected propeller re-evaluated at the trial advance ratio
+  // on the optimum line; published methods: the trial propeller itself, and
+  // the sea margin applied.
+  Method method = Method::Classic;
+  float SeaMargin = 0;  // as a fraction
   SeriesSettings set;
   OpenWaterState ow;                 // evaluation record after the trial propeller
   SelectedPropeller sel;             // as the trial propeller left it
@@ -176,12 +185,18 @@ struct PowerChainInput {
 };
 
 struct PowerChainRecord {
+  Method method = Method::Classic;
   float PEtrial = 0, etas = 0, MCR = 0;
   float ETAH = 0;
   float ETA0_trial = 0;  // open-water efficiency of the trial propeller
   float etaR_trial = 0;  // rotative efficiency of the trial propeller
   float etad = 0;        // computed overall propulsive efficiency
+  // Brake power at trial, required engine power and power delivered to the
+  // propeller, kW. Pbm is Pb/MCR in the classic method (the sea margin is
+  // not applied there), and Ps/MCR in the published ones.
   float Pb = 0, Pbm = 0, Pbd = 0;
+  float SeaMargin = 0;  // as a fraction
+  float Ps = 0;         // service power Pb (1 + sea margin), kW (applied in the published methods)
   float JTR = 0, PDTR = 0, PABS = 0, THR = 0;
   // The selected propeller at the trial advance ratio; its KQ is the torque
   // coefficient itself (sel.KQ10 keeps 10 KQ of the trial propeller).
@@ -208,17 +223,18 @@ PowerChainRecord POWER_CHAIN_COMPUTE(const PowerChainInput& in, const HullFactor
 
 // Stage 4 for the ship: its given propeller data, the starting diameter D,
 // the viscous resistance at the trial speed, the first estimate of w, t and
-// etaR, and the records of stages 2 and 3.
+// etaR, and the records of stages 2 and 3, by `method`.
 TrialPropellerInput TRIAL_PROPELLER_INPUT(const ShipRecord& ship, PropellerRoutine routine, float D,
                                           float RVtrial, const HullFactors& first,
                                           const TrialThrustRecord& thrust,
-                                          const TrialBladesRecord& blades);
+                                          const TrialBladesRecord& blades,
+                                          Method method = Method::Classic);
 
 // The power chain after the trial propeller `tr`: D is the starting diameter
 // (the rpm-given search replaces it with the one it found), PE and RV the
-// per-speed effective power and viscous resistance.
+// per-speed effective power and viscous resistance, by `method`.
 PowerChainInput POWER_CHAIN_INPUT(const ShipRecord& ship, const TrialPropellerRecord& tr,
                                   float PEtrial, float D, int ITR, std::vector<float> PE,
-                                  std::vector<float> RV);
+                                  std::vector<float> RV, Method method = Method::Classic);
 
 }  // namespace vdk

@@ -2,13 +2,25 @@
 
 namespace vdk {
 
+namespace {
+
+// The series of the ship, with the blade-drag correction of the method.
+SeriesSettings SERIES_SETTINGS(const ShipRecord& ship, Method method) {
+  SeriesSettings set{ship.SERIES, ship.CPPropeller};
+  if (PUBLISHED(method)) set.drag = BladeDrag::ITTC78;
+  return set;
+}
+
+}  // namespace
+
 TrialPropellerInput TRIAL_PROPELLER_INPUT(const ShipRecord& ship, PropellerRoutine routine, float D,
                                           float RVtrial, const HullFactors& first,
                                           const TrialThrustRecord& thrust,
-                                          const TrialBladesRecord& blades) {
+                                          const TrialBladesRecord& blades, Method method) {
   TrialPropellerInput in;
   in.routine = routine;
-  in.set = SeriesSettings{ship.SERIES, ship.CPPropeller};
+  in.method = method;
+  in.set = SERIES_SETTINGS(ship, method);
   in.D = D;
   in.N = ship.N;
   in.PD = ship.PD;
@@ -28,11 +40,13 @@ TrialPropellerInput TRIAL_PROPELLER_INPUT(const ShipRecord& ship, PropellerRouti
 
 PowerChainInput POWER_CHAIN_INPUT(const ShipRecord& ship, const TrialPropellerRecord& tr,
                                   float PEtrial, float D, int ITR, std::vector<float> PE,
-                                  std::vector<float> RV) {
+                                  std::vector<float> RV, Method method) {
   const PropellerRoutine routine = tr.routine.routine;
   PowerChainInput pc;
   pc.routine = routine;
-  pc.set = SeriesSettings{ship.SERIES, ship.CPPropeller};
+  pc.method = method;
+  pc.SeaMargin = ship.SeaMargin;
+  pc.set = SERIES_SETTINGS(ship, method);
   pc.ow = tr.ow;
   pc.sel = tr.sel;
   if (routine == PropellerRoutine::OptimumForD || routine == PropellerRoutine::OptimumForN)

@@ -83,6 +83,15 @@ TrialPropellerRecord TRIAL_PROPELLER_DETERMINATION(const TrialPropellerInput& in
   ri.RHO = in.RHO;
   ri.Z = in.blades.Z;
   ri.EAR = EAR;
+  ri.method = in.method;
+  if (PUBLISHED(in.method)) {
+    // The series curves corrected to the full-scale propeller from the
+    // start: a given diameter, or the one each advance ratio gives at the
+    // given rpm.
+    ri.ow.ReD = in.routine == PropellerRoutine::OptimumForN ? 0.0f : in.D;
+    ri.ow.ReVa = ri.Va;
+    ri.ow.ReN = in.N;
+  }
   r.routine = PROPELLER_ROUTINE(ri);
   r.Z = r.routine.Z;
   r.ow = r.routine.ow;

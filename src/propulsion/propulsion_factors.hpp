@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "core/method.hpp"
 #include "core/stop.hpp"
 #include "input/ship_record.hpp"
 
@@ -16,6 +17,16 @@ namespace vdk {
 void HOLTROP_PROPULSION_FACTORS(float L, float B, float TA, float TF, float CB, float CM, float CWP,
                                 float S, float LCBP, float CSTERN, float DP, float PD, float EAR,
                                 int NPROP, float CV, float& t, float& w, float& etaR, int IPOD);
+
+// The factors of Holtrop & Mennen (1982) or, for the single-screw wake and
+// thrust deduction, Holtrop (1984), as published: CV = (1+k1) CF + CA, T the
+// mean draught, Cp and lcb on the waterline length; the twin-screw set of
+// 1982 in both. A tractor pod (IPOD 1), which the papers do not have, takes
+// the classic pod formulas for t and w with CVpod = (1+k) CF. Raw values.
+void PUBLISHED_PROPULSION_FACTORS(Method method, float L, float B, float TA, float TF, float CB,
+                                  float CM, float S, float LCBP, float CSTERN, float DP, float PD,
+                                  float EAR, int NPROP, float CV, float CVpod, float& t, float& w,
+                                  float& etaR, int IPOD);
 
 // Viscous resistance coefficient at speed V (knots) from the viscous
 // resistance RV (kN): RV*1000 / (0.5*RHO*S*(0.5144 V)^2).
@@ -31,11 +42,15 @@ struct FactorHull {
   float Cstern = 0;
   int NPROP = 0, IPOD = 0;
   float CFw = 0, CFt = 0, CFetaR = 0;
+  // The method of the factors; the published ones add the correlation
+  // allowance CA to the viscous coefficient of the wake.
+  Method method = Method::Classic;
+  float CA = 0;
 };
 
-// Holtrop's factors for a propeller of diameter DP, pitch ratio PD and area
-// ratio EAR at the viscous coefficient CV: the values after the correction
-// factors, and etaR before its factor.
+// Holtrop's factors (by hull.method) for a propeller of diameter DP, pitch
+// ratio PD and area ratio EAR at the viscous coefficient CV = (1+k) CF: the
+// values after the correction factors, and etaR before its factor.
 struct ShipFactors {
   float w = 0, t = 0, etaR = 0;  // corrected
   float etaR_raw = 0;            // before CFetaR

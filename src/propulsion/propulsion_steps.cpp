@@ -10,7 +10,9 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(
     const ShipRecord& ship, const FactorHull& hull, const SpeedTable::Col& PEArr,
     const SpeedTable::Col& RVArr, const std::optional<ProvisionalPropeller>& provisional) {
   PropulsionPrerequisites p;
-  p.SeaMargin = ship.SeaMargin;  // reported only; no power of the run applies it
+  // Reported only in the classic method: no power of its run applies it (the
+  // published practice gives the service power with it).
+  p.SeaMargin = ship.SeaMargin;
   p.D_used = ship.D;
   p.Vtrial = ship.Vtrial;
 
@@ -47,8 +49,11 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(
   p.CV = VISCOUS_COEFFICIENT(RVArr(p.ITR), ship.RHO, hull.S, ship.Vtrial);
 
   // First estimate with an assumed propeller: D = Ta/2, P/D 0.85, AE/A0 0.65.
+  // (The published practice takes the factors of the propeller in use,
+  // found again until it settles: the provisional propeller of a pass.)
   if (provisional)
-    p.first = SHIP_PROPULSION_FACTORS(hull, provisional->D, provisional->PD, provisional->EAR, p.CV);
+    p.first =
+        SHIP_PROPULSION_FACTORS(hull, provisional->D, provisional->PD, provisional->EAR, p.CV);
   else
     p.first = SHIP_PROPULSION_FACTORS(hull, ship.Ta / 2.0f, 0.85f, 0.65f, p.CV);
   p.goes_on = true;
@@ -58,9 +63,15 @@ PropulsionPrerequisites PROPULSION_PREREQUISITES(
 ShipFactors SHIP_PROPULSION_FACTORS(const FactorHull& hull, float DP, float PD, float EAR,
                                     float CV) {
   float t = 0, w = 0, etaR = 0;
-  HOLTROP_PROPULSION_FACTORS(hull.Lwl, hull.B, hull.Ta, hull.Tf, hull.CBlwl, hull.Cm, hull.CWPlwl,
-                             hull.S, hull.lcb, hull.Cstern, DP, PD, EAR, hull.NPROP, CV, t, w, etaR,
-                             hull.IPOD);
+  if (PUBLISHED(hull.method)) {
+    PUBLISHED_PROPULSION_FACTORS(hull.method, hull.Lwl, hull.B, hull.Ta, hull.Tf, hull.CBlwl,
+                                 hull.Cm, hull.S, hull.lcb, hull.Cstern, DP, PD, EAR, hull.NPROP,
+                                 CV + hull.CA, CV, t, w, etaR, hull.IPOD);
+  } else {
+    HOLTROP_PROPULSION_FACTORS(hull.Lwl, hull.B, hull.Ta, hull.Tf, hull.CBlwl, hull.Cm, hull.CWPlwl,
+                               hull.S, hull.lcb, hull.Cstern, DP, PD, EAR, hull.NPROP, CV, t, w,
+                               etaR, hull.IPOD);
+  }
   ShipFactors f;
   f.w = w * hull.CFw;
   f.t = t * hull.CFt;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/method_report.hpp"
 #include "report/stop_texts.hpp"
 #include "report/texts.hpp"
 
@@ -186,7 +187,8 @@ long long TRUNCATED(float x) {
 }
 
 void POWER_LINES(std::ostream& son, float PEtrial, float etad, float etas, float MCR, float Pb,
-                 float Pbm, float Pbd, float ETAH, float ETA0, float etaR, Lang l) {
+                 float Pbm, float Pbd, float ETAH, float ETA0, float etaR,
+                 const PowerChainRecord& r, Lang l) {
   WRITE_FORMATTED(son, "(///2X,54('='))");
   WRITE_FORMATTED(son, tx::PB_TITLE(l));
   WRITE_FORMATTED(son,
@@ -195,12 +197,17 @@ void POWER_LINES(std::ostream& son, float PEtrial, float etad, float etas, float
                   "'*',F5.3,')=> ')",
                   PEtrial, etad, etas);
   WRITE_FORMATTED(son, "(2X,'   = ',F8.2,' kW')", Pb);
+  if (PUBLISHED(r.method)) WRITE_SERVICE_POWER(son, r, l);
   WRITE_FORMATTED(son, tx::PBM_TITLE(l));
-  WRITE_FORMATTED(son,
-                  "(2X,                                                    "
-                  "'Pbm = Pb(trial)/(%MCR) = ',F8.2,'/(',F4.2,                   "
-                  "') = ',F8.2,' kW')",
-                  Pb, MCR, Pbm);
+  if (PUBLISHED(r.method)) {
+    WRITE_ENGINE_POWER_FROM_SERVICE(son, r, l);
+  } else {
+    WRITE_FORMATTED(son,
+                    "(2X,                                                    "
+                    "'Pbm = Pb(trial)/(%MCR) = ',F8.2,'/(',F4.2,                   "
+                    "') = ',F8.2,' kW')",
+                    Pb, MCR, Pbm);
+  }
   WRITE_FORMATTED(son, tx::PBD_TITLE(l));
   WRITE_FORMATTED(son,
                   "(2X,                                                    "
@@ -444,7 +451,7 @@ void WRITE_TRIAL_PROPELLER(std::ostream& con, std::ostream& son, const TrialProp
 
 void WRITE_POWER_CHAIN(std::ostream& son, const PowerChainRecord& r, Lang l) {
   POWER_LINES(son, r.PEtrial, r.etad, r.etas, r.MCR, r.Pb, r.Pbm, r.Pbd, r.ETAH, r.ETA0_trial,
-              r.etaR_trial, l);
+              r.etaR_trial, r, l);
   if (r.stop && !r.charComputed) return;
   SELECTED_PROPELLER(son, r.sel, r.Z, r.EAR, r.D, l);
 }

@@ -2,6 +2,7 @@
 
 #include "format/format.hpp"
 #include "report/banners.hpp"
+#include "report/method_report.hpp"
 #include "report/propeller_report.hpp"
 #include "report/propulsion_report.hpp"
 #include "report/resistance_report.hpp"
@@ -14,6 +15,7 @@ void ReportWriter::step(const RunResult& r, RunStep s) {
   switch (s) {
     case RunStep::Banner:
       PROGRAM_BANNER(con_, son_, l_);
+      if (PUBLISHED(r.options.method)) WRITE_METHOD_BANNER(con_, son_, r.options.method, l_);
       break;
     case RunStep::Resistance:
       WRITE_RESISTANCE_CALCULATION(con_, son_, r.ship, r.resistance, l_);

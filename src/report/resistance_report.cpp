@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "format/format.hpp"
+#include "report/method_report.hpp"
 #include "report/stop_texts.hpp"
 #include "report/texts.hpp"
 
@@ -39,7 +40,7 @@ void OUTPUT_HEADING(std::ostream& u, Lang l) {
 // Opening of the block up to the Froude number; false when the prismatic
 // coefficient stopped the block there (the message is written).
 bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, int i,
-                     const HullFormAtSpeed& r, Lang l) {
+                     const HullFormAtSpeed& r, Method method, Lang l) {
   WRITE_FORMATTED(u, tx::SPEED_NO(l), i);
   WRITE_FORMATTED(u, tx::VS_KNOTS(l), r.VS);
   WRITE_FORMATTED(u, tx::VS_MS(l), r.v);
@@ -60,7 +61,9 @@ bool WRITE_HULL_FORM(std::ostream& con, std::ostream& u, const ShipRecord& s, in
   WRITE_FORMATTED(u, tx::LR(l), r.LR);
   WRITE_FORMATTED(u, tx::C_STERN(l), r.C);
 
-  if (r.S_estimated) {
+  if (PUBLISHED(method)) {
+    WRITE_BARE_HULL_SURFACE(u, r, l);
+  } else if (r.S_estimated) {
     WRITE_FORMATTED(u, tx::S_ESTIMATED(l), r.S_used);
     WRITE_FORMATTED(u, tx::S_TAYLAN(l), r.S_Taylan);
   } else {
@@ -95,7 +98,7 @@ void WRITE_FRICTION(std::ostream& u, const ShipRecord& s, const FrictionAppendag
 // The wave step; false when the emerged bulb stopped the block (the message
 // is written on the console).
 bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const WaveBulbTransom& r,
-                Lang l) {
+                Method method, Lang l) {
   WRITE_FORMATTED(u, tx::ENTRANCE_ANGLE(l), LABEL80(tx::IE_ESTIMATED_LABEL(l)), r.IE_est);
   WRITE_FORMATTED(u, tx::ENTRANCE_ANGLE(l), LABEL80(tx::IE_USED_LABEL(l)), r.IE_used);
   WRITE_FORMATTED(u, tx::WAVE_C4(l), r.C4);
@@ -112,18 +115,22 @@ bool WRITE_WAVE(std::ostream& con, std::ostream& u, const ShipRecord& s, const W
   WRITE_FORMATTED(u, tx::WAVE_C15(l), r.C15);
   WRITE_FORMATTED(u, tx::WAVE_M4(l), r.M4);
 
-  switch (r.range) {
-    case WaveRange::Low:
-      WRITE_FORMATTED(u, tx::RANGE_LOW(l));
-      WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
-      break;
-    case WaveRange::High:
-      WRITE_FORMATTED(u, tx::RANGE_HIGH(l));
-      WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
-      break;
-    case WaveRange::Transition:
-      WRITE_FORMATTED(u, tx::RANGE_TRANSITION(l));
-      break;
+  if (method == Method::HM1982) {
+    WRITE_WAVE_1982(u, r, l);
+  } else {
+    switch (r.range) {
+      case WaveRange::Low:
+        WRITE_FORMATTED(u, tx::RANGE_LOW(l));
+        WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
+        break;
+      case WaveRange::High:
+        WRITE_FORMATTED(u, tx::RANGE_HIGH(l));
+        WRITE_FORMATTED(u, tx::RW_RANGE(l), r.Rw);
+        break;
+      case WaveRange::Transition:
+        WRITE_FORMATTED(u, tx::RANGE_TRANSITION(l));
+        break;
+    }
   }
 
   if (r.bulb_emerged) {
@@ -143,6 +150,7 @@ void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r, Lang l) {
   WRITE_FORMATTED(u, tx::CA_HOLTROP(l), 1000.0f * r.CA_holtrop);
   if (r.CA_direct) WRITE_FORMATTED(u, tx::CA_DIRECT(l), 1000.0f * *r.CA_direct);
   if (r.CA_ittc) WRITE_FORMATTED(u, tx::CA_ITTC(l), 1000.0f * *r.CA_ittc);
+  if (r.CA_rough) WRITE_ROUGHNESS_ALLOWANCE(u, *r.CA_rough, l);
   WRITE_FORMATTED(u, tx::CA_USED(l), 1000.0f * r.CA);
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80(tx::RA_LABEL(l)), r.RA);
   WRITE_FORMATTED(u, "(2X,A40,'=',F8.2,' kN')", LABEL80(tx::RT_LABEL(l)), r.RT);
@@ -152,10 +160,12 @@ void WRITE_CORRELATION(std::ostream& u, const CorrelationAndTotals& r, Lang l) {
 
 }  // namespace
 
-void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r, Lang l) {
+void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummary& r, Method method,
+                         Lang l) {
   // Main particulars
   WRITE_FORMATTED(u, "(60('='))");
   WRITE_FORMATTED(u, tx::INPUT_TITLE(l));
+  if (PUBLISHED(method)) WRITE_METHOD_LINE(u, method, l);
   WRITE_FORMATTED(u, "(/)");
   WRITE_FORMATTED(u, tx::IN_LWL(l), s.Lwl);
   WRITE_FORMATTED(u, tx::IN_LBP(l), s.Lbp);
@@ -218,17 +228,17 @@ void WRITE_INPUT_SUMMARY(std::ostream& u, const ShipRecord& s, const InputSummar
 }
 
 void WRITE_SPEED_BLOCK(std::ostream& con, std::ostream& son, const ShipRecord& ship,
-                       const SpeedBlock& b, Lang l) {
-  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form, l)) return;
+                       const SpeedBlock& b, Method method, Lang l) {
+  if (!WRITE_HULL_FORM(con, son, ship, b.i, b.hull_form, method, l)) return;
   WRITE_FRICTION(son, ship, b.friction, l);
-  if (!WRITE_WAVE(con, son, ship, b.wave, l)) return;
+  if (!WRITE_WAVE(con, son, ship, b.wave, method, l)) return;
   WRITE_CORRELATION(son, b.totals, l);
 }
 
 void WRITE_RESISTANCE_CALCULATION(std::ostream& con, std::ostream& son, const ShipRecord& ship,
                                   const ResistanceResult& res, Lang l) {
-  WRITE_INPUT_SUMMARY(son, ship, res.summary, l);
-  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b, l);
+  WRITE_INPUT_SUMMARY(son, ship, res.summary, res.method, l);
+  for (const SpeedBlock& b : res.blocks) WRITE_SPEED_BLOCK(con, son, ship, b, res.method, l);
 }
 
 void WRITE_SUMMARY_TABLE_I(std::ostream& u, const ShipRecord& s, const ResistanceColumns& c,

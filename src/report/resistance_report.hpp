@@ -13,16 +13,16 @@
 namespace vdk {
 
 // Results file: input summary (particulars, speeds, appendages, fluid,
-// propeller block) and the output heading.
+// propeller block) and the output heading; a published method is named.
 void WRITE_INPUT_SUMMARY(std::ostream& son, const ShipRecord& ship, const InputSummary& summary,
-                         Lang l = Lang::Tr);
+                         Method method = Method::Classic, Lang l = Lang::Tr);
 
 // One speed block on the results file, as far as the block got. A stopped
 // block ends with its stop message: the prismatic-coefficient message on the
 // console and then on the results file, the emerged-bulb message on the
 // console only. The pause and stop line are not written here.
 void WRITE_SPEED_BLOCK(std::ostream& con, std::ostream& son, const ShipRecord& ship,
-                       const SpeedBlock& block, Lang l = Lang::Tr);
+                       const SpeedBlock& block, Method method = Method::Classic, Lang l = Lang::Tr);
 
 // Input summary and every speed block of the result.
 void WRITE_RESISTANCE_CALCULATION(std::ostream& con, std::ostream& son, const ShipRecord& ship,

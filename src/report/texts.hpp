@@ -736,6 +736,26 @@ struct Text {
     "(' SUB PROPULSION_CHARACTERISTICS_II ''DE'/'  DIZAYN HIZI BULUNAMADI - STOP')",               \
     "(' In PROPULSION_CHARACTERISTICS_II:'/'  the design speed is not found - STOP')")
 
+// The lines of the published methods that the classic report does not have.
+#define VDK_TEXTS_PUBLISHED_METHOD(F, P)                                                \
+  P(METHOD_HM1982, "HOLTROP & MENNEN (1982) YAYINLANDIGI GIBI - hm1982",                \
+    "HOLTROP & MENNEN (1982) AS PUBLISHED - hm1982")                                    \
+  P(METHOD_HM1984, "HOLTROP (1984) YAYINLANDIGI GIBI - hm1984",                         \
+    "HOLTROP (1984) AS PUBLISHED - hm1984")                                             \
+  P(METHOD_BANNER, "   YONTEM: ", "   METHOD: ")                                        \
+  F(METHOD_LINE, "(2X,'HESAP YONTEMI: ',A)", "(2X,'METHOD: ',A)")                       \
+  F(S_BARE_ESTIMATED, "(2X,'TAHMINI ISLAK YUZEY (ciplak tekne)--> S =',F9.2, ' m2')",   \
+    "(2X,'Est. wetted surface (bare hull) ----> S =',F9.2,' m2')")                      \
+  F(S_BARE_USED, "(2X,'GERCEK ISLAK YUZEY (ciplak tekne) --> S =',F9.2, ' m2')",        \
+    "(2X,'Wetted surface used (bare hull) ----> S =',F9.2,' m2')")                      \
+  F(WAVE_1982, "(2X,'1982 DALGA DIRENCI FORMULU (TUM HIZLAR)')",                        \
+    "(2X,'WAVE RESISTANCE BY THE 1982 FORMULA (ALL SPEEDS)')")                          \
+  F(CA_ROUGHNESS,                                                                       \
+    "(2X,'MODEL-GEMI KORELASYON KATSAYISI-CA*1000 = ',F5.3 ,' (HOLTROP+PURUZLULUK) ')", \
+    "(2X,'Correlation allowance ------- CA*1000 = ',F5.3,' (Holtrop + roughness)')")    \
+  F(PS_TITLE, "(2X,'SERVIS GUCU - Ps (DM: DENIZ MARJINI)')",                            \
+    "(2X,'SERVICE POWER - Ps (DM: SEA MARGIN)')")
+
 #define VDK_TEXT_SECTIONS(S)                                               \
   S(VDK_TEXTS_BANNERS, "banners and closing texts")                        \
   S(VDK_TEXTS_CONSOLE, "console: pauses, questions, answers and files")    \
@@ -751,7 +771,8 @@ struct Text {
   S(VDK_TEXTS_CAVITATION, "cavitation and tip-vortex checks")              \
   S(VDK_TEXTS_POWER_CHAIN, "power chain and selected propeller")           \
   S(VDK_TEXTS_CHARACTERISTICS, "open-water and minimum-service tables")    \
-  S(VDK_TEXTS_STOPS, "stops of the calculation")
+  S(VDK_TEXTS_STOPS, "stops of the calculation")                           \
+  S(VDK_TEXTS_PUBLISHED_METHOD, "lines of the published methods")
 
 namespace tx {
 #define VDK_FORMAT_TEXT(name, tr, en) inline constexpr Text name{#name, true, {tr, en}};

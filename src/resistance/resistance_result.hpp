@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/arrays.hpp"
+#include "core/method.hpp"
 #include "core/stop.hpp"
 #include "input/ship_record.hpp"
 
@@ -56,8 +57,14 @@ struct HullFormAtSpeed {
   float Fn = 0;
   HullCoefficients hull;
   bool prismatic_stop = false;  // CP above 0.999: nothing below Fn is computed
-  float LR = 0, C = 0;
-  float SE = 0;              // wetted surface estimate (appendages included)
+  float LR = 0;
+  // The stern factor of the form factor: 1 + 0.011 Cstern (classic, and c14
+  // of Holtrop 1984), or c13 = 1 + 0.003 Cstern (Holtrop & Mennen 1982).
+  float C = 0;
+  float c12 = 0;  // draught factor of the 1982 form factor (1982 method only)
+  // Wetted surface estimate: with the appendages in the classic method, of
+  // the bare hull in the published ones.
+  float SE = 0;
   float S_Taylan = 0;        // the same by Metin Taylan's formula
   bool S_estimated = false;  // the surface carried in was below 1: SE replaces it
   float S_used = 0;          // wetted surface of this speed and the later ones
@@ -88,21 +95,34 @@ struct WaveBulbTransom {
   float IE_used = 0;  // the angle the formulas use (given or estimated)
   float C4 = 0, C5 = 0, M1 = 0, C6 = 0, M2 = 0, LAMDA = 0, C1 = 0, C3 = 0, C2 = 0;
   float C17 = 0, M3 = 0, C15 = 0, M4 = 0;
+  // The published methods' RW takes the low-speed formula at every speed in
+  // the 1982 method (its one formula, reported in the low range).
   WaveRange range = WaveRange::Low;
-  float Rw = 0;                // kN
+  float Rw = 0;  // kN
+  // Classic transition range: the step of RW just above Fn 0.40, where the
+  // classic transition starts from the mean of the two formulas instead of
+  // the low-speed value (kN; zero in the other ranges and methods).
+  float Rw_step_040 = 0;
   bool bulb_emerged = false;   // the bulb breaks the surface: nothing below Rw is computed
   bool bulb_breaking = false;  // centroid above two thirds of the bow draught
   float Rbulb = 0, Rayna = 0, Rbot = 0, CW = 0;
+  // Terms of the bulb and transom formulas: the bulb factor c3, the
+  // emergence PB and immersion Froude number FnI of the bulb, the transom
+  // Froude number FnT and factor c6.
+  float c3 = 0, PB = 0, FnI = 0, FnT = 0, c6 = 0;
 };
 
 struct CorrelationAndTotals {
   float CA_holtrop = 0;            // Holtrop's estimate
   std::optional<float> CA_direct;  // roughness field below 1: 1000*CA given
   std::optional<float> CA_ittc;    // roughness field above 0.999: ITTC from the roughness
-  float CA = 0;                    // the allowance used
-  float RA = 0, RV = 0, RT = 0;    // kN
-  float CT = 0, CR = 0;            // total and residual resistance coefficients
-  float PE = 0;                    // kW
+  // Published methods, roughness field above 0.999: Holtrop's estimate plus
+  // the roughness increment of a hull rougher than 150 micrometres.
+  std::optional<float> CA_rough;
+  float CA = 0;                  // the allowance used
+  float RA = 0, RV = 0, RT = 0;  // kN
+  float CT = 0, CR = 0;          // total and residual resistance coefficients
+  float PE = 0;                  // kW
 };
 
 // How far a speed block got.
@@ -133,10 +153,13 @@ struct ResistanceColumns {
 };
 
 struct ResistanceResult {
+  Method method = Method::Classic;  // the method the resistance was computed by
   InputSummary summary;
   std::vector<SpeedBlock> blocks;  // speeds 1.. in order, the last one possibly stopped
   ResistanceColumns columns;       // uncorrected
-  float S_used = 0;   // wetted surface (given plus Sapptot, or the estimate of speed 1)
+  // Wetted surface: classic, the given one plus Sapptot, or the estimate of
+  // speed 1 (appendages included); published methods, the bare hull.
+  float S_used = 0;
   float IE_used = 0;  // half angle of entrance (given, or the estimate of speed 1)
   // Of the last speed block reached (zero without speeds)
   HullCoefficients hull;

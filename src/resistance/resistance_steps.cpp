@@ -4,12 +4,12 @@
 namespace vdk {
 
 SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summary, int i,
-                               CarriedSurfaces carried) {
+                               CarriedSurfaces carried, Method method) {
   SpeedBlock b;
   b.i = i;
   b.carried_out = carried;
 
-  b.hull_form = COMPUTE_HULL_FORM(ship, summary, i, carried.S);
+  b.hull_form = COMPUTE_HULL_FORM(ship, summary, i, carried.S, method);
   if (b.hull_form.prismatic_stop) {
     b.end = BlockEnd::PrismaticStop;
     b.stop = STOP_OF("E201", true, "  BITIRMEK ICIN `ENTER`TUSUNA BASIN ");
@@ -20,7 +20,7 @@ SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summa
 
   b.friction = COMPUTE_FRICTION(ship, summary, b.hull_form, S);
 
-  b.wave = COMPUTE_WAVE(ship, summary, b.hull_form, S, carried.IE);
+  b.wave = COMPUTE_WAVE(ship, summary, b.hull_form, S, carried.IE, method);
   b.carried_out.IE = b.wave.IE_used;
   if (b.wave.bulb_emerged) {
     b.end = BlockEnd::BulbStop;
@@ -28,17 +28,18 @@ SpeedBlock COMPUTE_SPEED_BLOCK(const ShipRecord& ship, const InputSummary& summa
     return b;
   }
 
-  b.totals = COMPUTE_CORRELATION(ship, b.hull_form, b.friction, b.wave, S);
+  b.totals = COMPUTE_CORRELATION(ship, b.hull_form, b.friction, b.wave, S, method, summary.Sapptot);
   return b;
 }
 
-ResistanceResult COMPUTE_RESISTANCE(const ShipRecord& ship) {
+ResistanceResult COMPUTE_RESISTANCE(const ShipRecord& ship, Method method) {
   ResistanceResult res;
+  res.method = method;
   res.summary = COMPUTE_INPUT_SUMMARY(ship);
   CarriedSurfaces carried{ship.S, ship.IE};
   ResistanceColumns& c = res.columns;
   for (int i = 1; i <= ship.NSPEED; ++i) {
-    SpeedBlock b = COMPUTE_SPEED_BLOCK(ship, res.summary, i, carried);
+    SpeedBlock b = COMPUTE_SPEED_BLOCK(ship, res.summary, i, carried, method);
     carried = b.carried_out;
     res.hull = b.hull_form.hull;
     if (b.end != BlockEnd::PrismaticStop) {

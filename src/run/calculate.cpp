@@ -39,6 +39,10 @@ FactorHull FACTOR_HULL(const ShipRecord& ship, const ResistanceResult& res) {
   h.CFw = ship.CFw;
   h.CFt = ship.CFt;
   h.CFetaR = ship.CFetaR;
+  h.method = res.method;
+  // The correlation allowance is the same at every speed.
+  if (!res.blocks.empty() && res.blocks.front().end == BlockEnd::Complete)
+    h.CA = res.blocks.front().totals.CA;
   return h;
 }
 
@@ -48,6 +52,7 @@ class Steps {
   Steps(const ShipRecord& ship, Dialogue& d, RunObserver* o, const RunSettings& settings)
       : d_(d), o_(o), settings_(settings) {
     r_.ship = ship;
+    r_.options.method = settings.method;
   }
 
   RunResult run() {
@@ -80,7 +85,7 @@ class Steps {
 
   bool calculation() {
     const ShipRecord& ship = r_.ship;
-    r_.resistance = COMPUTE_RESISTANCE(ship);
+    r_.resistance = COMPUTE_RESISTANCE(ship, settings_.method);
     if (!done(RunStep::Resistance, r_.resistance.stop)) return false;
     if (ship.NPROP >= 1 && ship.D > 0.01f) {
       const HullCoefficients& h = r_.resistance.hull;
@@ -156,12 +161,12 @@ class Steps {
     const HullFactors first{pre.first.w, pre.first.t, pre.first.etaR, pre.first.etaR_raw};
     const TrialPropellerInput in =
         TRIAL_PROPELLER_INPUT(ship, routine, D, pre.ITR >= 1 ? res.columns.RV(pre.ITR) : 0.0f,
-                              first, *r_.trial_thrust, *r_.trial_blades);
+                              first, *r_.trial_thrust, *r_.trial_blades, settings_.method);
     r_.trial = TRIAL_PROPELLER_DETERMINATION(in, EAR, factors);
     if (!done(RunStep::TrialPropeller, r_.trial->stop)) return false;
-    const PowerChainInput pc =
-        POWER_CHAIN_INPUT(ship, *r_.trial, r_.trial_start->PEtrial, D, pre.ITR,
-                          FIRST(r_.tables.PE_corrected, n), FIRST(res.columns.RV, n));
+    const PowerChainInput pc = POWER_CHAIN_INPUT(ship, *r_.trial, r_.trial_start->PEtrial, D,
+                                                 pre.ITR, FIRST(r_.tables.PE_corrected, n),
+                                                 FIRST(res.columns.RV, n), settings_.method);
     D = pc.D;  // the diameter of the run: given, Ta/2, or found by the rpm-given search
     r_.power_chain = POWER_CHAIN_COMPUTE(pc, factors);
     const PowerChainRecord& p = *r_.power_chain;

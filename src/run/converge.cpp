@@ -66,6 +66,8 @@ EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float
   EtadConvergence c;
   c.answers = known;
   c.settings.method = method;
+  // The published methods take w, t and etaR with the propeller in use.
+  consistent = consistent || PUBLISHED(method);
   KeptAnswers dialogue(questions, c.answers, ear_known);
   const int max_passes = consistent ? 20 : 10;
   float etad = start;
@@ -124,9 +126,8 @@ RunResult CALCULATE_RUN(const ShipRecord& ship, const RunOptions& o) {
     // final run stops there once.
     if (o.Z) {
       ScriptedDialogue questions(Answers{std::nullopt, o.Z, o.EAR});
-      EtadConvergence c =
-          CONVERGE_ETAD(ship, questions, start, o.consistent, Answers{std::nullopt, o.Z, o.EAR},
-                        true, o.method);
+      EtadConvergence c = CONVERGE_ETAD(ship, questions, start, o.iterates(),
+                                        Answers{std::nullopt, o.Z, o.EAR}, true, o.method);
       a = c.answers;
       settings = c.settings;
       // The last pass ran with the answers and the first estimate of the

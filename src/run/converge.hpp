@@ -42,7 +42,8 @@ std::optional<float> ETAD_AS_TYPED(float etad);
 // run passes (at most 10).
 // `known` holds the answers given beforehand (Z, EAR); with `ear_known` an
 // empty known EAR keeps Keller's ratio without asking.
-// `method`: the method of every pass.
+// `method`: the method of every pass; the published ones always iterate as
+// `consistent` does.
 EtadConvergence CONVERGE_ETAD(const ShipRecord& ship, Dialogue& questions, float start,
                               bool consistent, const Answers& known = {}, bool ear_known = false,
                               Method method = Method::Classic);

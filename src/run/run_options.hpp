@@ -6,14 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/method.hpp"
 #include "input/ship_record.hpp"
 
 namespace vdk {
-
-// The resistance and propulsion method. Classic is the program's own, as its
-// reports have always shown it; HM1982 and HM1984 follow the published
-// papers of Holtrop & Mennen (1982) and Holtrop (1984).
-enum class Method { Classic, HM1982, HM1984 };
 
 // "classic", "hm1982", "hm1984".
 std::string_view METHOD_NAME(Method m);
@@ -28,12 +24,14 @@ struct RunOptions {
   std::optional<float> EAR;  // expanded area ratio; none keeps Keller's
   // w, t and etaR of the first estimate from the propeller of the pass
   // before, repeated until the propeller settles (implies etad found by passes).
+  // The published methods always iterate so.
   bool consistent = false;
   Method method = Method::Classic;
   // The program's console run: etad not given as an option is asked at the
   // console, not found by passes.
   bool etad_asked = false;
-  bool etad_auto() const { return (!etad && !etad_asked) || consistent; }
+  bool iterates() const { return consistent || PUBLISHED(method); }
+  bool etad_auto() const { return (!etad && !etad_asked) || iterates(); }
 };
 
 // An answer given beforehand that the run cannot use: which one ("blades",

@@ -42,8 +42,23 @@ class Collector {
   std::vector<Warning> list;
 };
 
+// The method's name in a warning: its paper, or the program's own method
+// (which fits Holtrop & Mennen's ranges too).
+std::string METHOD_FITTED(Method m) {
+  switch (m) {
+    case Method::HM1982:
+      return "Holtrop & Mennen (1982, --method hm1982)";
+    case Method::HM1984:
+      return "Holtrop (1984, --method hm1984)";
+    case Method::Classic:
+      break;
+  }
+  return "Holtrop & Mennen's method";
+}
+
 void HULL_RANGE(const RunResult& r, Collector& c) {
   const ShipRecord& s = r.ship;
+  const Method method = r.resistance.method;
   const HullCoefficients& h = r.resistance.hull;
   if (r.resistance.blocks.empty() || !(h.Tmean > 0.0f)) return;
   const float Cp = h.CPlwl, LB = s.Lwl / s.B, BT = s.B / h.Tmean;
@@ -60,13 +75,15 @@ void HULL_RANGE(const RunResult& r, Collector& c) {
   if (fits.empty()) {
     c.add("W101",
           "the hull (Cp " + NUM(Cp) + ", L/B " + NUM(LB, 2) + ", B/T " + NUM(BT, 2) +
-              ") fits none of the ship types Holtrop & Mennen's method was fitted to",
+              ") fits none of the ship types " + METHOD_FITTED(method) + " was fitted to",
           v);
     return;
   }
   std::string speeds;
   std::vector<std::pair<std::string, float>> sv{{"Fn max", FnMax}};
   for (const SpeedBlock& b : r.resistance.blocks) {
+    // The 1984 method's speeds above Fn 0.40 are its wave formulas' own (W103).
+    if (method == Method::HM1984 && b.hull_form.Fn > 0.40f) continue;
     if (b.hull_form.Fn > FnMax) {
       speeds += (speeds.empty() ? "" : ", ") + NUM(b.hull_form.VS, 2);
       sv.emplace_back("Vs", b.hull_form.VS);
@@ -75,8 +92,62 @@ void HULL_RANGE(const RunResult& r, Collector& c) {
   if (!speeds.empty())
     c.add("W102",
           "speeds " + speeds + " kn lie above Fn " + NUM(FnMax, 2) +
-              ", the largest of the ship types the hull fits (" + fits + ")",
+              ", the largest of the ship types the hull fits (" + fits + ")" +
+              (method == Method::HM1982 ? ": the 1982 wave formula was not fitted there; "
+                                          "--method hm1984 has a high-speed formula"
+                                        : ""),
           sv);
+}
+
+// Speeds of the 1984 method between Fn 0.40 and 0.55, where its wave
+// resistance is interpolated between the low- and the high-speed formula,
+// and above 0.55, where the high-speed formula holds: fitted to fewer ships.
+void HM1984_RANGES(const RunResult& r, Collector& c) {
+  if (r.resistance.method != Method::HM1984) return;
+  std::string between, above;
+  std::vector<std::pair<std::string, float>> v;
+  for (const SpeedBlock& b : r.resistance.blocks) {
+    if (b.end == BlockEnd::PrismaticStop) continue;
+    if (b.wave.range == WaveRange::Transition)
+      between += (between.empty() ? "" : ", ") + NUM(b.hull_form.VS, 2);
+    if (b.wave.range == WaveRange::High)
+      above += (above.empty() ? "" : ", ") + NUM(b.hull_form.VS, 2);
+    if (b.wave.range != WaveRange::Low) v.emplace_back("Vs", b.hull_form.VS);
+  }
+  if (between.empty() && above.empty()) return;
+  std::string text = "Holtrop (1984): ";
+  if (!between.empty())
+    text += "speeds " + between + " kn lie between Fn 0.40 and 0.55, where RW is interpolated";
+  if (!between.empty() && !above.empty()) text += "; ";
+  if (!above.empty())
+    text += "speeds " + above + " kn lie above Fn 0.55, where the high-speed formula holds";
+  c.add("W103", text, v);
+}
+
+// The classic transition range starts from the mean of the low- and
+// high-speed formulas at Fn 0.40, so that its resistance curve steps there:
+// between two listed speeds on either side of Fn 0.40, RT falls, or the step
+// exceeds 1 % of RT.
+void CLASSIC_STEP_AT_040(const RunResult& r, Collector& c) {
+  if (r.resistance.method != Method::Classic) return;
+  const std::vector<SpeedBlock>& bl = r.resistance.blocks;
+  for (std::size_t k = 0; k + 1 < bl.size(); ++k) {
+    const SpeedBlock& a = bl[k];
+    const SpeedBlock& b = bl[k + 1];
+    if (a.end != BlockEnd::Complete || b.end != BlockEnd::Complete) continue;
+    if (!(a.wave.range == WaveRange::Low && b.wave.range != WaveRange::Low)) continue;
+    const float RTa = a.totals.RT, RTb = b.totals.RT;
+    const float step = b.wave.Rw_step_040;
+    if (!(RTb < RTa) && !(std::fabs(step) > 0.01f * RTa)) continue;
+    c.add("W104",
+          "the classic resistance curve " + std::string(RTb < RTa ? "falls" : "steps") +
+              " across Fn 0.40 between " + NUM(a.hull_form.VS, 2) + " and " +
+              NUM(b.hull_form.VS, 2) + " kn (RT " + NUM(RTa, 1) + " to " + NUM(RTb, 1) +
+              " kN; a step of " + NUM(step, 1) +
+              " kN in RW at Fn 0.40): --method hm1984 interpolates from the low-speed value",
+          {{"Vs", a.hull_form.VS}, {"Vs", b.hull_form.VS}, {"RT", RTa}, {"RT", RTb}});
+    return;
+  }
 }
 
 void SERIES_RANGE(const RunResult& r, Collector& c) {
@@ -168,6 +239,8 @@ void READ_REMARKS(const ShipRecord& s, Collector& c) {
 std::vector<Warning> RUN_WARNINGS(const RunResult& r) {
   Collector c;
   HULL_RANGE(r, c);
+  HM1984_RANGES(r, c);
+  CLASSIC_STEP_AT_040(r, c);
   SERIES_RANGE(r, c);
   SEARCH_EDGE(r, c);
   LOADING(r, c);

@@ -115,7 +115,7 @@ TEST(CommandLine, HelpListsEveryOptionAndVersionNamesTheProgram) {
   const Outcome h = run({"-C", d.dir(), "--help"});
   EXPECT_EQ(h.status, 0);
   for (const char* opt : {"-C", "--dir", "--data", "--etad", "--etad-start", "--blades", "--ear",
-                          "--batch", "--consistent", "--lang", "--help", "--version"})
+                          "--batch", "--consistent", "--lang", "--method", "--help", "--version"})
     EXPECT_NE(h.out.find(opt), std::string::npos) << opt << " missing from --help:\n" << h.out;
   const Outcome v = run({"-C", d.dir(), "--version"});
   EXPECT_EQ(v.status, 0);
@@ -168,6 +168,7 @@ TEST(CommandLine, UsageErrorLeavesTheFolderUntouched) {
                                            {"--ear"},
                                            {"--etad"},
                                            {"--lang", "de"},
+                                           {"--method", "hm1983"},
                                            {"stray-argument"}}) {
     ShipDir d;
     write_file(d.path / kSon, kEarlier);
@@ -233,7 +234,8 @@ TEST(CommandLine, EtadAutoWritesThePlainRunOfTheFinalEtadOnEveryRegressionShip) 
     const fs::path c = entry.path();
     const std::string status =
         fs::exists(c / "approved" / "status.txt") ? read_file(c / "approved" / "status.txt") : "";
-    if ((status != "0\n" && status != "3\n") ||
+    // Plain runs only: a case with options is a run of another kind.
+    if ((status != "0\n" && status != "3\n") || fs::exists(c / "options.txt") ||
         read_file(c / "approved" / "console.txt").find("GENEL VERIMI") == std::string::npos)
       continue;
     SCOPED_TRACE(c.filename().string());
@@ -317,6 +319,27 @@ TEST(CommandLine, ConsistentPropellerPairsThePrintedAdvanceRatioWithTheSeries) {
   // At printed precision (three decimals); the one-pass run misses KT by one unit here.
   EXPECT_EQ(three_decimals(ow.KT), three_decimals(printed(block, "Kt"))) << block;
   EXPECT_EQ(three_decimals(10.0f * ow.KQ), three_decimals(printed(block, "10Kq"))) << block;
+}
+
+// --method classic is the plain run; a published method iterates the
+// propeller itself (no efficiency to type) and names itself in the report.
+TEST(CommandLine, MethodOption) {
+  ShipDir c;
+  const Outcome classic =
+      run({"-C", c.dir(), "--method", "classic", "--etad", "0.604", "--blades", "4", "--batch"});
+  EXPECT_EQ(classic.status, 0) << classic.err;
+  EXPECT_EQ(read_file(c.path / kSon), plain_output("0.604\n4\nH\n\n\n"));
+
+  ShipDir d;
+  const Outcome r = run({"-C", d.dir(), "--method", "hm1984", "--blades", "4", "--batch"});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("consistent: converged in [0-9]+ passes")))
+      << r.out;
+  const std::string son = read_file(d.path / kSon);
+  EXPECT_NE(son.find("  HESAP YONTEMI: HOLTROP (1984) YAYINLANDIGI GIBI - hm1984\n"),
+            std::string::npos);
+  EXPECT_NE(son.find("  Ps = Pb(trial)*(1+DM) = "), std::string::npos);
+  EXPECT_EQ(son.find("Pbm = Pb(trial)/(%MCR)"), std::string::npos);
 }
 
 }  // namespace

@@ -78,6 +78,22 @@ TEST(Warnings, ResistanceMethodRange) {
   EXPECT_TRUE(codes(file_of(fast)).count("W102"));
 }
 
+// The frigate's speed list crosses Fn 0.40 between 26 and 28 kn, where the
+// classic curve steps; the 1984 method says where its own ranges lie instead.
+TEST(Warnings, ResistanceCurveAcrossFnPoint40ByMethod) {
+  const std::string naval = folder("naval_twin_screw");
+  EXPECT_TRUE(codes(naval, Answers{{}, 5.0f, {}}).count("W104"));
+  std::istringstream data(naval);
+  RunOptions o;
+  o.Z = 5.0f;
+  o.method = Method::HM1984;
+  Codes published;
+  for (const Warning& w : CALCULATE_RUN(READ_SHIP_DATA(data).ship, o).warnings)
+    published.insert(w.code);
+  EXPECT_TRUE(published.count("W103"));
+  EXPECT_FALSE(published.count("W104"));
+}
+
 TEST(Warnings, PropellerSeriesSearchAndLoading) {
   // An area ratio above the Wageningen B series, and above the Gawn series.
   EXPECT_TRUE(codes(folder("tanker_full_form"), Answers{{}, 4.0f, 1.2f}).count("W201"));
