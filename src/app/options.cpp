@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/run_sequence.hpp"
+#include "app/ship_commands.hpp"
 #include "app/sweep.hpp"
 #include "core/version.hpp"
 #include "input/read_ship_data.hpp"
@@ -258,6 +259,22 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
   app.set_version_flag("--version", std::string(PROGRAM_NAME) + " " + PROGRAM_VERSION);
   SweepWords sweep_words;
   CLI::App* sweep = ADD_SWEEP_COMMAND(app, words, sweep_words);
+  std::string init_file = "ship.toml", convert_in, convert_out;
+  bool force = false;
+  CLI::App* init = app.add_subcommand(
+      "init",
+      "write a commented template of the ship file with named keys (the example ship), "
+      "ship.toml unless FILE is given.\nExample:\n  vardelonteksa init myship.toml");
+  init->add_option("FILE", init_file, "the file to write (default ship.toml)");
+  init->add_flag("--force", force, "overwrite an existing file");
+  CLI::App* convert = app.add_subcommand(
+      "convert",
+      "convert a ship file into the other format, the direction by the extensions "
+      "(.toml: named keys, otherwise a data file).\nExample:\n"
+      "  vardelonteksa convert VARDELONTEKSA.TSK myship.toml");
+  convert->add_option("IN", convert_in, "the ship file to read")->required();
+  convert->add_option("OUT", convert_out, "the ship file to write")->required();
+  convert->add_flag("--force", force, "overwrite an existing OUT");
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -271,6 +288,8 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
     return 1;
   };
   std::string error;
+  if (init->parsed()) return INIT_PROGRAM(init_file, force, err);
+  if (convert->parsed()) return CONVERT_PROGRAM(convert_in, convert_out, force, out, err);
   if (sweep->parsed()) {
     if (!csv.empty() || !plots.empty() || !html.empty())
       return usage("sweep: --csv, --html and the run's --plots are not for a sweep");

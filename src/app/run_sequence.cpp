@@ -6,13 +6,16 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/stop.hpp"
 #include "core/version.hpp"
 #include "format/format.hpp"
+#include "input/named_ship.hpp"
 #include "input/read_ship_data.hpp"
+#include "input/ship_files.hpp"
 #include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
@@ -79,7 +82,6 @@ void WRITE_LINES(std::ostream& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) out << line << '\n';
 }
 
-
 // Everything after the data file is read and checked: the results file, the
 // calculation with its dialogue, the report.
 int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::istream& in,
@@ -100,9 +102,10 @@ int CALCULATE_AND_REPORT(const ProgramOptions& o, const ShipRecord& ship, std::i
   return status;
 }
 
-// One run in the folder of the options.
+// One run in the folder of the options. `touched`: false when the run
+// stopped without touching any file (a named-key file that cannot be used).
 int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
-                  RunDocument& doc) {
+                  RunDocument& doc, bool& touched) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   const std::filesystem::path data_path = o.dir / o.data;
@@ -121,8 +124,23 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
 
   // The data file is read and checked before the results file is opened: a
   // typing error in it leaves the report of the last good run as it was.
-  ReadResult read = READ_SHIP_DATA(data, data_name);
+  const bool named = SHIP_FORMAT_OF(o.data) == ShipFormat::NamedKeys;
+  ReadResult read;
+  if (named) {
+    std::ostringstream text;
+    text << data.rdbuf();
+    read = READ_NAMED_SHIP(text.str(), data_name);
+  } else {
+    read = READ_SHIP_DATA(data, data_name);
+  }
   data.close();
+  if (named && read.stop) {
+    // A named-key file is checked whole before any file is touched.
+    WRITE_LINES(out, read.message_lines);
+    err << "vardelonteksa: error: " << read.english << '\n';
+    touched = false;
+    return read.stop->status;
+  }
   std::optional<Stop> input_stop = read.stop;
   std::vector<std::string> messages = read.message_lines;
   if (!input_stop) {
@@ -244,8 +262,9 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
   // still ends with its stop line.
   try {
     RunDocument doc;
-    int status = RUN_IN_FOLDER(o, in, out, err, doc);
-    if (o.files.any()) {
+    bool touched = true;
+    int status = RUN_IN_FOLDER(o, in, out, err, doc, touched);
+    if (o.files.any() && touched) {
       doc.version = PROGRAM_VERSION;
       doc.data_name = o.data.string();
       doc.run_date = RUN_DATE();

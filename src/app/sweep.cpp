@@ -11,6 +11,7 @@
 #include "core/version.hpp"
 #include "format/format.hpp"
 #include "format/text_fields.hpp"
+#include "input/ship_files.hpp"
 #include "report/report_writer.hpp"
 
 namespace vdk {
@@ -149,8 +150,9 @@ SweepResult RUN_SWEEP(const SweepOptions& o, const std::string& base, std::ostre
   if (o.hold_cb) r.names.push_back("V");
   const std::size_t total = o.variants.rows.size();
   r.rows.resize(total);
-  std::istringstream data(base);
-  const ReadResult base_read = READ_SHIP_DATA(data, o.run.data.string());
+  // Whether the base values pass is each variant's matter.
+  const ReadResult base_read =
+      READ_SHIP_TEXT(base, SHIP_FORMAT_OF(o.run.data), o.run.data.string(), false);
   const std::string date = RUN_DATE();
 
   // Workers take the next variant from a shared counter; each row goes to
@@ -245,10 +247,12 @@ int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err) {
     text << data.rdbuf();
     const std::string base = text.str();
     // The base file must read; whether its values pass is each variant's matter.
-    std::istringstream check(base);
-    const ReadResult read = READ_SHIP_DATA(check, o.run.data.string());
+    const ReadResult read =
+        READ_SHIP_TEXT(base, SHIP_FORMAT_OF(o.run.data), o.run.data.string(), false);
     if (read.stop) {
       for (const std::string& line : read.message_lines) err << line << '\n';
+      if (SHIP_FORMAT_OF(o.run.data) == ShipFormat::NamedKeys)
+        err << "vardelonteksa: error: " << read.english << '\n';
       return read.stop->status;
     }
 

@@ -571,6 +571,7 @@ ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship) {
     result.message_lines = {"", " VERI HATASI - VARDELONTEKSA.TSK: " + what->turkish};
     result.symbol = what->symbol;
     result.english = what->english;
+    result.turkish = what->turkish;
   }
   return result;
 }
