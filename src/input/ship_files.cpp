@@ -513,7 +513,17 @@ Conversion CONVERT_SHIP(const std::filesystem::path& in, const std::filesystem::
                                                    : std::span<const std::string>());
     return c;
   }
-  // A data file names no ship: the new file's name stands in until it is edited.
+  // A data file names no ship: the first of its top comment lines that says
+  // something stands in for the name, else the new file's name.
+  if (c.read.ship.name.empty() && from_data) {
+    const int top = SHIP_FILE_GROUPS()[0].comment_lines;
+    for (int k = 0; k < top && k < static_cast<int>(c.read.comments.size()); ++k)
+      if (SAYS_SOMETHING(c.read.comments[static_cast<std::size_t>(k)],
+                         static_cast<std::size_t>(k))) {
+        c.read.ship.name = std::string(BARE(c.read.comments[static_cast<std::size_t>(k)]));
+        break;
+      }
+  }
   if (c.read.ship.name.empty()) c.read.ship.name = out.stem().string();
   c.text = NAMED_SHIP_TEXT(c.read.ship, from_data ? std::span<const std::string>(c.read.comments)
                                                   : std::span<const std::string>());

@@ -90,7 +90,8 @@ constexpr ShipKey with_type(ShipKey k, KeyType type, int R::*member) {
   return k;
 }
 
-constexpr ShipKey closed_above(ShipKey k) {
+// A key whose allowed range includes its lower end.
+constexpr ShipKey from_min(ShipKey k) {
   k.above = false;
   return k;
 }
@@ -120,11 +121,11 @@ constexpr ShipKey k2(int i, std::string_view path, std::string_view name, std::s
 
 constexpr ShipKey kKeys[] = {
     // water
-    closed_above(need("water.density", "density", "RHO", 1, &R::RHO, "kg/m3",
-                      "density of the water the ship sails in", "1000 (fresh) to 1026 (sea)", 900,
-                      1100)),
-    opt(closed_above(need("water.gravity", "gravity", "GRAV", 1, &R::GRAV, "m/s2",
-                          "acceleration of gravity", "9.78 to 9.83", 9.7, 9.9)),
+    from_min(need("water.density", "density", "RHO", 1, &R::RHO, "kg/m3",
+                  "density of the water the ship sails in", "1000 (fresh) to 1026 (sea)", 900,
+                  1100)),
+    opt(from_min(need("water.gravity", "gravity", "GRAV", 1, &R::GRAV, "m/s2",
+                      "acceleration of gravity", "9.78 to 9.83", 9.7, 9.9)),
         "9.81", 9.81f),
     // hull
     need("hull.waterline_length", "waterline_length", "Lwl", 2, &R::Lwl, "m",
@@ -138,28 +139,28 @@ constexpr ShipKey kKeys[] = {
          "draught at the aft perpendicular", "1 to 22", 0, 40),
     need("hull.displacement_volume", "displacement_volume", "V", 6, &R::V, "m3",
          "moulded displacement volume", "100 to 400000", 0, 2e6),
-    closed_above(need("hull.lcb_from_midships", "lcb_from_midships", "LCB", 7, &R::LCB, "m",
-                      "longitudinal centre of buoyancy from Lbp/2, positive forward",
-                      "-4 % to +4 % of Lbp", -100, 100)),
+    from_min(need("hull.lcb_from_midships", "lcb_from_midships", "LCB", 7, &R::LCB, "m",
+                  "longitudinal centre of buoyancy from Lbp/2, positive forward",
+                  "-4 % to +4 % of Lbp", -100, 100)),
     need("hull.midship_coefficient", "midship_coefficient", "Cm", 11, &R::Cm, "",
          "midship section coefficient", "0.75 to 0.995", 0, 1),
     need("hull.waterplane_coefficient", "waterplane_coefficient", "Cwp", 11, &R::Cwp, "",
          "waterplane area coefficient (on Lbp)", "0.65 to 0.95", 0, 1),
-    closed_above(need("hull.stern_shape", "stern_shape", "Cstern", 12, &R::Cstern, "",
-                      "stern shape parameter: -25 pram with gondola, -10 V-shaped sections, "
-                      "0 normal sections, 10 U-shaped sections with Hogner stern",
-                      "-25, -10, 0 or 10", -25, 10)),
-    opt(open_below(closed_above(need("hull.half_entrance_angle", "half_entrance_angle", "IE", 13,
-                                     &R::IE, "deg", "half angle of entrance of the waterline",
-                                     "10 to 50", 1, 90))),
+    from_min(need("hull.stern_shape", "stern_shape", "Cstern", 12, &R::Cstern, "",
+                  "stern shape parameter: -25 pram with gondola, -10 V-shaped sections, "
+                  "0 normal sections, 10 U-shaped sections with Hogner stern",
+                  "-25, -10, 0 or 10", -25, 10)),
+    opt(open_below(
+            from_min(need("hull.half_entrance_angle", "half_entrance_angle", "IE", 13, &R::IE,
+                          "deg", "half angle of entrance of the waterline", "10 to 50", 1, 90))),
         "estimated from the hull form", 0, below_one),
-    opt(closed_above(need("hull.wetted_surface", "wetted_surface", "S", 14, &R::S, "m2",
-                          "wetted surface of the bare hull, appendages not included",
-                          "300 to 30000", 1, 1e6)),
+    opt(from_min(need("hull.wetted_surface", "wetted_surface", "S", 14, &R::S, "m2",
+                      "wetted surface of the bare hull, appendages not included", "300 to 30000", 1,
+                      1e6)),
         "estimated (Holtrop's formula, appendages included)", 0, below_one),
-    opt(closed_above(need("hull.hull_roughness", "hull_roughness", "Roughness", 42, &R::Roughness,
-                          "um", "hull roughness: the correlation allowance from the ITTC formula",
-                          "150 (a new hull) to 250", 1, 1000)),
+    opt(from_min(need("hull.hull_roughness", "hull_roughness", "Roughness", 42, &R::Roughness, "um",
+                      "hull roughness: the correlation allowance from the ITTC formula",
+                      "150 (a new hull) to 250", 1, 1000)),
         "Holtrop's correlation allowance, unless correlation_allowance_x1000 is given", 0,
         no_roughness),
     opt(open_below(need("hull.correlation_allowance_x1000", "correlation_allowance_x1000",
@@ -169,40 +170,38 @@ constexpr ShipKey kKeys[] = {
                         "0.1 to 0.5", 0.01, 1, false)),
         "Holtrop's correlation allowance, unless hull_roughness is given", 0, no_ca),
     // bulb
-    opt(closed_above(need("bulb.bulb_area", "bulb_area", "ABT", 8, &R::ABT, "m2",
-                          "transverse area of the bulbous bow at the forward perpendicular",
-                          "5 to 60", 0, 1000, false)),
+    opt(need("bulb.bulb_area", "bulb_area", "ABT", 8, &R::ABT, "m2",
+             "transverse area of the bulbous bow at the forward perpendicular", "5 to 60", 0, 1000,
+             false),
         "no bulb", 0, zero),
-    opt(closed_above(need("bulb.bulb_centroid_height", "bulb_centroid_height", "HB", 9, &R::HB, "m",
-                          "height of the centroid of bulb_area above the base line",
-                          "2 to 6 (0.3 to 0.6 of the forward draught)", 0, 40, false)),
+    opt(need("bulb.bulb_centroid_height", "bulb_centroid_height", "HB", 9, &R::HB, "m",
+             "height of the centroid of bulb_area above the base line",
+             "2 to 6 (0.3 to 0.6 of the forward draught)", 0, 40, false),
         "0; needed with a bulb", 0, zero),
     // transom
-    opt(closed_above(need("transom.transom_area", "transom_area", "AT", 10, &R::AT, "m2",
-                          "immersed area of the transom at rest", "0 to 50", 0, 1000, false)),
+    opt(need("transom.transom_area", "transom_area", "AT", 10, &R::AT, "m2",
+             "immersed area of the transom at rest", "0 to 50", 0, 1000, false),
         "no immersed transom", 0, zero),
     // model_test
-    opt(closed_above(need("model_test.model_scale", "model_scale", "ModelScale", 15, &R::ModelScale,
-                          "",
-                          "model scale ratio (ship length / model length); above 1 also writes "
-                          "the model-resistance file",
-                          "15 to 50", 0.01, 1000)),
+    opt(need("model_test.model_scale", "model_scale", "ModelScale", 15, &R::ModelScale, "",
+             "model scale ratio (ship length / model length); above 1 also writes "
+             "the model-resistance file",
+             "15 to 50", 0.01, 1000),
         "no model-scale values", 0, scale_none),
-    opt(closed_above(need("model_test.model_water_temperature", "model_water_temperature",
-                          "ModelWaterTemp", 15, &R::ModelWaterTemp, "degC",
-                          "water temperature of the model test (fresh water; the tables "
-                          "cover 0 to 30)",
-                          "10 to 25", -2, 100, false)),
+    opt(need("model_test.model_water_temperature", "model_water_temperature", "ModelWaterTemp", 15,
+             &R::ModelWaterTemp, "degC",
+             "water temperature of the model test (fresh water; the tables "
+             "cover 0 to 30)",
+             "10 to 25", -2, 100, false),
         "15", 15.0f),
     // wind
-    opt(closed_above(need("wind.depth_forward", "depth_forward", "DepthFP", 16, &R::DepthFP, "m",
-                          "ship's depth at the forward perpendicular (deck edge above the base "
-                          "line)",
-                          "5 to 40", 0.1, 200)),
+    opt(need("wind.depth_forward", "depth_forward", "DepthFP", 16, &R::DepthFP, "m",
+             "ship's depth at the forward perpendicular (deck edge above the base "
+             "line)",
+             "5 to 40", 0.1, 200),
         "no wind resistance", 0, not_above_tenth),
-    opt(closed_above(need("wind.frontal_area_above_deck", "frontal_area_above_deck", "ONYUZ", 16,
-                          &R::ONYUZ, "m2", "frontal area of deckhouses and deck cargo",
-                          "100 to 2000", 0.1, 100000)),
+    opt(need("wind.frontal_area_above_deck", "frontal_area_above_deck", "ONYUZ", 16, &R::ONYUZ,
+             "m2", "frontal area of deckhouses and deck cargo", "100 to 2000", 0.1, 100000),
         "no wind resistance", 0, not_above_tenth),
     // speeds
     [] {
@@ -215,8 +214,8 @@ constexpr ShipKey kKeys[] = {
       k.max = 60;
       return k;
     }(),
-    closed_above(need("speeds.trial_speed", "trial_speed", "Vtrial", 18, &R::Vtrial, "kn",
-                      "trial speed, one of the calculation speeds", "10 to 30", 0, 60)),
+    need("speeds.trial_speed", "trial_speed", "Vtrial", 18, &R::Vtrial, "kn",
+         "trial speed, one of the calculation speeds", "10 to 30", 0, 60),
     // appendages
     area(1, "appendages.rudder_behind_skeg.area", "rudder_behind_skeg_area", "Sapp(1)",
          "wetted area of a rudder behind a skeg"),
@@ -262,37 +261,34 @@ constexpr ShipKey kKeys[] = {
        "(1+k2) of bilge keels (default 1.4)"),
     // bow_thrusters
     opt(with_type(
-            closed_above(need("bow_thrusters.bow_thruster_openings", "bow_thruster_openings", "NBT",
-                              31, nullptr, "", "number of bow-thruster tunnel openings", "2 or 4",
-                              0, 20, false)),
+            need("bow_thrusters.bow_thruster_openings", "bow_thruster_openings", "NBT", 31, nullptr,
+                 "", "number of bow-thruster tunnel openings", "2 or 4", 0, 20, false),
             KeyType::Integer, &R::NBT),
         "no bow thruster", 0, no_openings),
-    opt(closed_above(need("bow_thrusters.bow_thruster_diameter", "bow_thruster_diameter", "DBT", 31,
-                          &R::DBT, "m", "diameter of the bow-thruster tunnel", "1 to 3", 0, 10,
-                          false)),
+    opt(need("bow_thrusters.bow_thruster_diameter", "bow_thruster_diameter", "DBT", 31, &R::DBT,
+             "m", "diameter of the bow-thruster tunnel", "1 to 3", 0, 10, false),
         "0; needed with bow-thruster openings", 0, zero),
     // propeller
-    opt(closed_above(need("propeller.propeller_diameter", "propeller_diameter", "D", 32, &R::D, "m",
-                          "propeller diameter", "2 to 10", 0.1, 20)),
+    opt(need("propeller.propeller_diameter", "propeller_diameter", "D", 32, &R::D, "m",
+             "propeller diameter", "2 to 10", 0.1, 20),
         "not given: searched (with the rpm given) or a resistance-only run", 0, tiny),
-    opt(closed_above(need("propeller.propeller_rpm", "propeller_rpm", "N", 33, &R::N, "rpm",
-                          "propeller revolutions", "80 to 300 (small craft up to 1500)", 0.1,
-                          5000)),
+    opt(need("propeller.propeller_rpm", "propeller_rpm", "N", 33, &R::N, "rpm",
+             "propeller revolutions", "80 to 300 (small craft up to 1500)", 0.1, 5000),
         "not given: searched (with the diameter given) or a resistance-only run", 0, tiny),
-    opt(closed_above(need("propeller.pitch_ratio", "pitch_ratio", "PD", 34, &R::PD, "",
-                          "pitch ratio P/D, used with both the diameter and the rpm given",
-                          "0.6 to 1.4", 0.1, 3)),
+    opt(need("propeller.pitch_ratio", "pitch_ratio", "PD", 34, &R::PD, "",
+             "pitch ratio P/D, used with both the diameter and the rpm given", "0.6 to 1.4", 0.1,
+             3),
         "not given: found for the required thrust", 0, not_above_tenth),
-    opt(closed_above(need("propeller.shaft_centre_height", "shaft_centre_height", "Hsd", 35,
-                          &R::ShaftHeight, "m", "height of the shaft centre above the base line",
-                          "3 to 5 (0.25 to 0.4 of the aft draught)", 0.01, 40, false)),
+    opt(need("propeller.shaft_centre_height", "shaft_centre_height", "Hsd", 35, &R::ShaftHeight,
+             "m", "height of the shaft centre above the base line",
+             "3 to 5 (0.25 to 0.4 of the aft draught)", 0.01, 40, false),
         "0.32 times the aft draught", 0, shaft_tiny),
     opt(with_type(need("propeller.controllable_pitch", "controllable_pitch", "CPPropeller", 36,
                        &R::CPPropeller, "", "a controllable-pitch propeller", "false", 0, 1, false),
                   KeyType::Boolean, nullptr),
         "false (fixed pitch)", 0),
-    opt(with_type(closed_above(need("propeller.propeller_count", "propeller_count", "NPROP", 37,
-                                    nullptr, "", "number of propellers", "1 or 2", 1, 8, false)),
+    opt(with_type(need("propeller.propeller_count", "propeller_count", "NPROP", 37, nullptr, "",
+                       "number of propellers", "1 or 2", 1, 8, false),
                   KeyType::Integer, &R::NPROP),
         "1", 1, no_propellers),
     opt(with_type(need("propeller.propeller_series", "propeller_series", "SERIES", 37, nullptr, "",
@@ -306,34 +302,31 @@ constexpr ShipKey kKeys[] = {
             KeyType::Boolean, &R::IPOD),
         "false (shaft line)", 0),
     // engine
-    opt(closed_above(need("engine.engine_load", "engine_load", "MCR", 38, &R::MCR, "",
-                          "engine load at trial as a fraction of the maximum continuous rating",
-                          "0.8 to 0.9", 0, 1)),
+    opt(need("engine.engine_load", "engine_load", "MCR", 38, &R::MCR, "",
+             "engine load at trial as a fraction of the maximum continuous rating", "0.8 to 0.9", 0,
+             1),
         "not given: needed with a propeller diameter or rpm", 0, zero),
-    opt(closed_above(need("engine.sea_margin", "sea_margin", "SeaMargin", 39, &R::SeaMargin, "",
-                          "sea margin as a fraction (0.15 for 15 %), printed only", "0.1 to 0.3", 0,
-                          1, false)),
+    opt(need("engine.sea_margin", "sea_margin", "SeaMargin", 39, &R::SeaMargin, "",
+             "sea margin as a fraction (0.15 for 15 %), printed only", "0.1 to 0.3", 0, 1, false),
         "0", 0),
-    opt(closed_above(need("engine.transmission_efficiency", "transmission_efficiency", "etas", 40,
-                          &R::etas, "", "shaft transmission efficiency", "0.97 to 0.99", 0, 1)),
+    opt(need("engine.transmission_efficiency", "transmission_efficiency", "etas", 40, &R::etas, "",
+             "shaft transmission efficiency", "0.97 to 0.99", 0, 1),
         "not given: needed with a propeller diameter or rpm", 0, zero),
     // correction_factors
-    opt(closed_above(need("correction_factors.form_factor_correction", "form_factor_correction",
-                          "FFDF", 41, &R::FFDF, "",
-                          "factor on Holtrop's form factor (1+k); below 0.05 makes (1+k) = 1",
-                          "0.9 to 1.1", 0, 3, false)),
+    opt(need("correction_factors.form_factor_correction", "form_factor_correction", "FFDF", 41,
+             &R::FFDF, "", "factor on Holtrop's form factor (1+k); below 0.05 makes (1+k) = 1",
+             "0.9 to 1.1", 0, 3, false),
         "1 (no correction)", 1),
-    opt(closed_above(need("correction_factors.wake_correction", "wake_correction", "CFw", 41,
-                          &R::CFw, "", "factor on the wake fraction w", "0.9 to 1.1", 0, 3, false)),
+    opt(need("correction_factors.wake_correction", "wake_correction", "CFw", 41, &R::CFw, "",
+             "factor on the wake fraction w", "0.9 to 1.1", 0, 3, false),
         "1 (no correction)", 1),
-    opt(closed_above(need("correction_factors.thrust_deduction_correction",
-                          "thrust_deduction_correction", "CFt", 41, &R::CFt, "",
-                          "factor on the thrust deduction fraction t", "0.9 to 1.1", 0, 3, false)),
+    opt(need("correction_factors.thrust_deduction_correction", "thrust_deduction_correction", "CFt",
+             41, &R::CFt, "", "factor on the thrust deduction fraction t", "0.9 to 1.1", 0, 3,
+             false),
         "1 (no correction)", 1),
-    opt(closed_above(need("correction_factors.rotative_efficiency_correction",
-                          "rotative_efficiency_correction", "CFetaR", 41, &R::CFetaR, "",
-                          "factor on the relative rotative efficiency etaR", "0.95 to 1.05", 0, 3,
-                          false)),
+    opt(need("correction_factors.rotative_efficiency_correction", "rotative_efficiency_correction",
+             "CFetaR", 41, &R::CFetaR, "", "factor on the relative rotative efficiency etaR",
+             "0.95 to 1.05", 0, 3, false),
         "1 (no correction)", 1),
     // wave_correction
     [] {
@@ -432,11 +425,11 @@ std::string NEAREST_SHIP_KEY(std::string_view text) {
   std::string best;
   std::size_t best_d = std::numeric_limits<std::size_t>::max();
   for (const ShipKey& k : kKeys)
-    for (std::string_view cand : {k.path, k.name}) {
+    for (std::string_view cand : {k.path, k.name, KEY_TABLE(k)}) {
       const std::size_t d = EDIT_DISTANCE(text, cand);
       if (d < best_d) {
         best_d = d;
-        best = std::string(k.path);
+        best = std::string(cand == k.name ? k.path : cand);
       }
     }
   return best;

@@ -84,8 +84,9 @@ TEST_P(RoundTrip, OtherFormatAndBackGiveTheRecordAndTheResultsFile) {
   const ReadResult converted = READ_SHIP(dir.path / other);
   ASSERT_FALSE(converted.stop) << converted.english;
   EXPECT_EQ(RECORD(converted.ship), RECORD(source.ship));
-  // A data file names no ship: the named-key file takes its own file name.
-  EXPECT_EQ(converted.ship.name, named ? "" : "converted");
+  // A data file names no ship: the named-key file takes the first telling
+  // line of its top comments.
+  EXPECT_EQ(converted.ship.name.empty(), named);
 
   const fs::path back = dir.path / ("back" + fs::path(data).extension().string());
   const Conversion home = CONVERT_SHIP(dir.path / other, back);
