@@ -39,7 +39,8 @@ void ADD_SHARED_OPTIONS(CLI::App& app, SharedWords& w) {
       ->type_name("DIR");
   app.add_option("--data", w.data,
                  "read this ship data file (in the run folder) instead of "
-                 "VARDELONTEKSA.TSK; the outputs keep their names")
+                 "VARDELONTEKSA.TSK, a .toml file as a ship file with named keys; the "
+                 "outputs keep their names")
       ->type_name("FILE");
   app.add_option("--etad", w.etad,
                  "the assumed overall propulsive efficiency, e.g. --etad 0.62, or "
@@ -136,12 +137,13 @@ CLI::App* ADD_SWEEP_COMMAND(CLI::App& app, SharedWords& w, SweepWords& s) {
       ->type_name("FILE");
   sweep
       ->add_option("--vary", s.vary,
-                   "vary a value of the data file by its symbol (T: Tf and Ta): "
+                   "vary a value of the ship by its key (breadth, hull.breadth) or its "
+                   "data-file symbol (B; T: Tf and Ta): "
                    "NAME=FROM:TO:STEP or NAME=V1,V2,...; repeated, every combination")
       ->type_name("NAME=RANGE");
   sweep
       ->add_option("--variants", s.variants,
-                   "the variants from a CSV file: a header of symbols, one row per variant")
+                   "the variants from a CSV file: a header of keys or symbols, one row per variant")
       ->type_name("FILE");
   sweep->add_flag("--hold-cb", s.hold_cb,
                   "keep the block coefficient: V follows Lwl*B*T (T the mean of Tf and Ta)");

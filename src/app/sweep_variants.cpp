@@ -184,7 +184,8 @@ std::optional<SweepVariable> PARSE_VARY(std::string_view option, std::string& er
   SweepVariable v;
   v.name = std::string(option.substr(0, eq));
   if (!SWEEP_NAME_KNOWN(v.name)) {
-    error = "no such value of the data file: " + v.name;
+    error =
+        "no such value of the ship: " + v.name + " (nearest key: " + NEAREST_SHIP_KEY(v.name) + ")";
     return std::nullopt;
   }
   const std::string_view rest = option.substr(eq + 1);

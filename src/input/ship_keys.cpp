@@ -163,11 +163,11 @@ constexpr ShipKey kKeys[] = {
                       "150 (a new hull) to 250", 1, 1000)),
         "Holtrop's correlation allowance, unless correlation_allowance_x1000 is given", 0,
         no_roughness),
-    opt(open_below(need("hull.correlation_allowance_x1000", "correlation_allowance_x1000",
-                        "Roughness", 42, &R::Roughness, "",
-                        "correlation allowance CA given directly, times 1000 (0.35 for CA = "
-                        "0.00035); not with hull_roughness",
-                        "0.1 to 0.5", 0.01, 1, false)),
+    opt(from_min(need("hull.correlation_allowance_x1000", "correlation_allowance_x1000",
+                      "Roughness", 42, &R::Roughness, "",
+                      "correlation allowance CA given directly, times 1000 (0.35 for CA = "
+                      "0.00035); not with hull_roughness",
+                      "0.1 to 0.5", 0.01, 0.999, false)),
         "Holtrop's correlation allowance, unless hull_roughness is given", 0, no_ca),
     // bulb
     opt(need("bulb.bulb_area", "bulb_area", "ABT", 8, &R::ABT, "m2",
