@@ -45,6 +45,80 @@ std::string TYPE_NAME(const toml::node& n) {
   }
 }
 
+// The first character outside ASCII that stands outside a text in quotes and
+// outside a comment, or that follows a line-ending backslash of a multi-line
+// text: the place where it stands, none when there is none. Keys, numbers
+// and booleans are plain ASCII; the TOML parser's test of such a character
+// for whitespace (toml++ 3.3) is undefined for most letters (U+00A1 to
+// U+0499, the Turkish ones among them), so the file is refused before the
+// parser sees it.
+std::optional<Place> NON_ASCII_OUTSIDE_TEXT(std::string_view t) {
+  enum class In { Out, Comment, Basic, Literal, MultiBasic, MultiLiteral };
+  In in = In::Out;
+  int line = 1, column = 0;
+  const auto at = [&t](std::size_t i, std::string_view s) { return t.substr(i, s.size()) == s; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  for (std::size_t k = at(0, "\xEF\xBB\xBF") ? 3 : 0; k < t.size(); ++k) {
+    const auto b = static_cast<unsigned char>(t[k]);
+    if ((b & 0xC0) != 0x80) ++column;  // the first byte of a character
+    if (b == '\n') {
+      ++line;
+      column = 0;
+      if (in != In::MultiBasic && in != In::MultiLiteral) in = In::Out;
+      continue;
+    }
+    switch (in) {
+      case In::Out:
+        if (b >= 0x80) return Place{line, column};
+        if (b == '#') in = In::Comment;
+        if (b == '"') in = at(k, "\"\"\"") ? In::MultiBasic : In::Basic;
+        if (b == '\'') in = at(k, "'''") ? In::MultiLiteral : In::Literal;
+        if (in == In::MultiBasic || in == In::MultiLiteral) k += 2, column += 2;
+        break;
+      case In::Comment:
+        break;
+      case In::Basic:
+        if (b == '\\' && k + 1 < t.size() && t[k + 1] != '\n') ++k, ++column;
+        if (b == '"') in = In::Out;
+        break;
+      case In::Literal:
+        if (b == '\'') in = In::Out;
+        break;
+      case In::MultiBasic:
+        if (b == '\\') {
+          // A backslash that ends a line drops the blanks and line ends after
+          // it; the parser tests the first character after them.
+          std::size_t j = k + 1;
+          while (j < t.size() && blank(t[j])) ++j;
+          if (j < t.size() && t[j] == '\n') {
+            while (j < t.size() && (blank(t[j]) || t[j] == '\n')) {
+              if (t[j] == '\n') line += 1, column = 0;
+              ++column;
+              ++j;
+            }
+            if (j < t.size() && static_cast<unsigned char>(t[j]) >= 0x80)
+              return Place{line, column};
+            k = j - 1;
+            --column;
+          } else if (k + 1 < t.size() && t[k + 1] != '\n') {
+            ++k, ++column;
+          }
+        } else if (at(k, "\"\"\"")) {
+          for (k += 2; k + 1 < t.size() && t[k + 1] == '"';) ++k;
+          in = In::Out;
+        }
+        break;
+      case In::MultiLiteral:
+        if (at(k, "'''")) {
+          for (k += 2; k + 1 < t.size() && t[k + 1] == '\'';) ++k;
+          in = In::Out;
+        }
+        break;
+    }
+  }
+  return std::nullopt;
+}
+
 // The reading of one named-key file: the text cut into lines, the record
 // filled key by key, and the first problem as the stop of the result.
 class NamedReader {
@@ -61,6 +135,13 @@ class NamedReader {
   }
 
   bool read(bool validate) {
+    if (const std::optional<Place> at = NON_ASCII_OUTSIDE_TEXT(text_))
+      return fail(*at, "",
+                  "ASCII DISI KARAKTER: ANAHTARLAR VE SAYILAR ASCII OLMALI, METINLER TIRNAK "
+                  "ICINDE",
+                  "a character outside ASCII where it cannot stand (outside quotes and comments, "
+                  "or after a backslash ending a line of a text): keys, numbers and "
+                  "true/false are plain ASCII; a name goes in quotes, a note after a #");
     toml::table root;
     try {
       root = toml::parse(text_, std::string(file_));

@@ -74,6 +74,7 @@ std::string WITH(const std::string& from, const std::string& to) {
 
 TEST(NamedShip, OmittedKeysGiveTheDataFilesNotGivenValues) {
   const ReadResult r = READ(
+      "name = \"Kuru yük gemisi\"  # Türkçe harfler tırnak içinde ve notta\n"
       "[water]\ndensity = 1_025.0\n[hull]\nwaterline_length = 100\n"
       "length_between_perpendiculars = 98.5\nbreadth = 16.2\ndraught_forward = 6.1\n"
       "draught_aft = 6.3\ndisplacement_volume = 6000.0\nlcb_from_midships = -1.1\n"
@@ -82,6 +83,7 @@ TEST(NamedShip, OmittedKeysGiveTheDataFilesNotGivenValues) {
       "trial_speed = 11.5\n[appendages.skeg]\narea = 12.0\n");
   ASSERT_FALSE(r.stop) << r.english;
   const ShipRecord& s = r.ship;
+  EXPECT_EQ(s.name, "Kuru yük gemisi");
   EXPECT_EQ(s.RHO, 1025.0f);
   EXPECT_EQ(s.GRAV, 9.81f);
   EXPECT_EQ(s.Roughness, std::strtof("0.35", nullptr));
@@ -111,6 +113,8 @@ TEST(NamedShip, BadInputStopsAtItsLineAndColumnNamingTheKey) {
   };
   const Case cases[] = {
       {WITH("breadth = 32.0", "breadth = 32,0"), "", "use a decimal point"},
+      {WITH("breadth = 32.0", "genişlik = 32.0"), "", "a character outside ASCII"},
+      {WITH("name = ", "name = \"\"\"a\\\n  ğ\"\"\"\nx = "), "", "a character outside ASCII"},
       {WITH("[hull]", "[hul]"), "hul", "unknown key hul; did you mean hull?"},
       {WITH("[appendages.rudder_behind_stern]", "[appendages.rudder]"), "appendages.rudder",
        "unknown key appendages.rudder"},
