@@ -3,6 +3,7 @@
 #include <toml++/toml.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -26,6 +27,25 @@ Place PLACE_OF(const toml::source_region& r) {
   return Place{static_cast<int>(r.begin.line), static_cast<int>(r.begin.column)};
 }
 
+// A text of the file as a message can show it: control bytes as \xNN, and
+// no longer than 60 bytes.
+std::string SHOWN_TEXT(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : text.substr(0, 60)) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x20 || b == 0x7F) {
+      out += "\\x";
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    } else {
+      out += ch;
+    }
+  }
+  if (text.size() > 60) out += "...";
+  return out;
+}
+
 std::string TYPE_NAME(const toml::node& n) {
   switch (n.type()) {
     case toml::node_type::table:
@@ -33,7 +53,7 @@ std::string TYPE_NAME(const toml::node& n) {
     case toml::node_type::array:
       return "a list";
     case toml::node_type::string:
-      return "the text \"" + std::string(n.as_string()->get()) + "\"";
+      return "the text \"" + SHOWN_TEXT(n.as_string()->get()) + "\"";
     case toml::node_type::integer:
       return "a whole number";
     case toml::node_type::floating_point:
@@ -45,64 +65,70 @@ std::string TYPE_NAME(const toml::node& n) {
   }
 }
 
-// The first character outside ASCII that stands outside a text in quotes and
-// outside a comment, or that follows a line-ending backslash of a multi-line
-// text: the place where it stands, none when there is none. Keys, numbers
-// and booleans are plain ASCII; the TOML parser's test of such a character
-// for whitespace (toml++ 3.3) is undefined for most letters (U+00A1 to
-// U+0499, the Turkish ones among them), so the file is refused before the
-// parser sees it.
+// The place (line, column in characters) of a byte of the text.
+Place PLACE_AT(std::string_view t, std::size_t pos) {
+  Place p{1, 0};
+  for (std::size_t k = 0; k <= pos && k < t.size(); ++k) {
+    if (t[k] == '\n') {
+      ++p.line;
+      p.column = 0;
+    } else if ((static_cast<unsigned char>(t[k]) & 0xC0) != 0x80) {
+      ++p.column;
+    }
+  }
+  return p;
+}
+
+// The first character outside ASCII where the TOML parser would test it for
+// whitespace: outside a text in quotes and outside a comment, or after a
+// backslash (and the blanks and line ends after it) in a multi-line text.
+// Keys, numbers and booleans are plain ASCII, so such a character is an
+// error anyway; toml++ 3.3 makes that test undefined for most letters
+// (U+00A1 to U+0499, the Turkish ones among them), so the file is refused
+// before the parser sees it. A quote opens a text only where a value or a
+// key may begin, not inside a word or a number ("2.'").
 std::optional<Place> NON_ASCII_OUTSIDE_TEXT(std::string_view t) {
   enum class In { Out, Comment, Basic, Literal, MultiBasic, MultiLiteral };
   In in = In::Out;
-  int line = 1, column = 0;
   const auto at = [&t](std::size_t i, std::string_view s) { return t.substr(i, s.size()) == s; };
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  const auto word = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '+' || c == '-' ||
+           c == '.' || c == ':';
+  };
   for (std::size_t k = at(0, "\xEF\xBB\xBF") ? 3 : 0; k < t.size(); ++k) {
     const auto b = static_cast<unsigned char>(t[k]);
-    if ((b & 0xC0) != 0x80) ++column;  // the first byte of a character
-    if (b == '\n') {
-      ++line;
-      column = 0;
-      if (in != In::MultiBasic && in != In::MultiLiteral) in = In::Out;
+    if (b == '\n' && in != In::MultiBasic && in != In::MultiLiteral) {
+      in = In::Out;
       continue;
     }
     switch (in) {
-      case In::Out:
-        if (b >= 0x80) return Place{line, column};
+      case In::Out: {
+        if (b >= 0x80) return PLACE_AT(t, k);
+        const bool opens = k == 0 || !word(t[k - 1]);
         if (b == '#') in = In::Comment;
-        if (b == '"') in = at(k, "\"\"\"") ? In::MultiBasic : In::Basic;
-        if (b == '\'') in = at(k, "'''") ? In::MultiLiteral : In::Literal;
-        if (in == In::MultiBasic || in == In::MultiLiteral) k += 2, column += 2;
+        if (b == '"' && opens) in = at(k, "\"\"\"") ? (k += 2, In::MultiBasic) : In::Basic;
+        if (b == '\'' && opens) in = at(k, "'''") ? (k += 2, In::MultiLiteral) : In::Literal;
         break;
+      }
       case In::Comment:
         break;
       case In::Basic:
-        if (b == '\\' && k + 1 < t.size() && t[k + 1] != '\n') ++k, ++column;
-        if (b == '"') in = In::Out;
+        if (b == '\\' && k + 1 < t.size() && t[k + 1] != '\n')
+          ++k;
+        else if (b == '"')
+          in = In::Out;
         break;
       case In::Literal:
         if (b == '\'') in = In::Out;
         break;
       case In::MultiBasic:
         if (b == '\\') {
-          // A backslash that ends a line drops the blanks and line ends after
-          // it; the parser tests the first character after them.
+          // The parser skips the blanks and line ends after a backslash.
           std::size_t j = k + 1;
           while (j < t.size() && blank(t[j])) ++j;
-          if (j < t.size() && t[j] == '\n') {
-            while (j < t.size() && (blank(t[j]) || t[j] == '\n')) {
-              if (t[j] == '\n') line += 1, column = 0;
-              ++column;
-              ++j;
-            }
-            if (j < t.size() && static_cast<unsigned char>(t[j]) >= 0x80)
-              return Place{line, column};
-            k = j - 1;
-            --column;
-          } else if (k + 1 < t.size() && t[k + 1] != '\n') {
-            ++k, ++column;
-          }
+          if (j < t.size() && static_cast<unsigned char>(t[j]) >= 0x80) return PLACE_AT(t, j);
+          k = j == k + 1 ? k + 1 : j - 1;
         } else if (at(k, "\"\"\"")) {
           for (k += 2; k + 1 < t.size() && t[k + 1] == '"';) ++k;
           in = In::Out;
@@ -147,7 +173,7 @@ class NamedReader {
       root = toml::parse(text_, std::string(file_));
     } catch (const toml::parse_error& e) {
       const Place at = PLACE_OF(e.source());
-      const std::string what(e.description());
+      const std::string what = SHOWN_TEXT(e.description());
       return fail(at, "", "TOML YAZIM HATASI: " + what + COMMA_HINT(at.line, true),
                   "TOML syntax error: " + what + COMMA_HINT(at.line, false));
     }
@@ -170,7 +196,8 @@ class NamedReader {
         result_.ship.name = std::string(node.as_string()->get());
         continue;
       }
-      if (!KNOWN_TABLE(name) || !node.is_table()) return unknown(at, name);
+      if (!KNOWN_TABLE(name)) return unknown(at, name);
+      if (!node.is_table()) return not_table(at, name);
       if (!walk_table(name, *node.as_table())) return false;
     }
     return true;
@@ -182,7 +209,8 @@ class NamedReader {
       const Place at = PLACE_OF(k.source());
       if (table == "appendages") {
         // One table per appendage kind.
-        if (!node.is_table() || !KNOWN_TABLE(path)) return unknown(at, path);
+        if (!KNOWN_TABLE(path)) return unknown(at, path);
+        if (!node.is_table()) return not_table(at, path);
         if (!walk_table(path, *node.as_table())) return false;
         continue;
       }
@@ -429,9 +457,15 @@ class NamedReader {
 
   bool unknown(Place at, std::string_view name) {
     const std::string nearest = NEAREST_SHIP_KEY(name);
-    return fail(at, std::string(name),
-                "BILINMEYEN ANAHTAR " + std::string(name) + " (EN YAKIN: " + nearest + ")",
-                "unknown key " + std::string(name) + "; did you mean " + nearest + "?");
+    const std::string shown = SHOWN_TEXT(name);
+    return fail(at, shown, "BILINMEYEN ANAHTAR " + shown + " (EN YAKIN: " + nearest + ")",
+                "unknown key " + shown + "; did you mean " + nearest + "?");
+  }
+
+  bool not_table(Place at, std::string_view name) {
+    const std::string table(name);
+    return fail(at, table, table + " BIR TABLO OLMALI: [" + table + "]",
+                table + " is a table: write [" + table + "] and its keys on the lines below it");
   }
 
   // The allowed range in symbols, for the Turkish line: "0 < x <= 100 m".

@@ -116,6 +116,7 @@ TEST(NamedShip, BadInputStopsAtItsLineAndColumnNamingTheKey) {
       {WITH("breadth = 32.0", "genişlik = 32.0"), "", "a character outside ASCII"},
       {WITH("name = ", "name = \"\"\"a\\\n  ğ\"\"\"\nx = "), "", "a character outside ASCII"},
       {WITH("[hull]", "[hul]"), "hul", "unknown key hul; did you mean hull?"},
+      {"water = 1025.0\n", "water", "water is a table: write [water]"},
       {WITH("[appendages.rudder_behind_stern]", "[appendages.rudder]"), "appendages.rudder",
        "unknown key appendages.rudder"},
       {WITH("draught_aft = 10.0", "draught_aft = 10.0\nbreadth = 32.0"), "", "cannot redefine"},
