@@ -5,6 +5,7 @@
 
 #include "format/text_fields.hpp"
 #include "input/ship_file_layout.hpp"
+#include "input/ship_keys.hpp"
 
 namespace vdk {
 
@@ -25,13 +26,19 @@ constexpr Unit kUnits[] = {
     {"N", "rpm"},     {"Hsd", "m"},     {"Roughness", "um"}, {"ModelWaterTemp", "degC"},
 };
 
-// Every scalar field of the layout but the list counts, which size lists.
-std::vector<std::string_view> VARIABLE_SYMBOLS() {
-  std::vector<std::string_view> list;
-  for (const ShipFileGroup& g : SHIP_FILE_GROUPS())
-    if (g.shape == GroupShape::Values || g.shape == GroupShape::ShaftHeight)
-      for (const ShipField& f : g.fields) list.push_back(f.symbol);
-  return list;
+// The key a varied name stands for: a scalar key of the ship by its path,
+// its unique name or its data-file symbol; nullptr for T and for the lists.
+const ShipKey* VARIED_KEY(std::string_view name) {
+  const ShipKey* k = FIND_SHIP_KEY(name);
+  if (k == nullptr || k->slot == KeySlot::Speeds || k->slot == KeySlot::WaveFactors) return nullptr;
+  return k;
+}
+
+// The value of the record a varied name sets, by the key's data-file symbol
+// (the hull roughness and a given correlation allowance are one value).
+std::vector<std::string> VARIED_VALUES(std::string_view name) {
+  if (name == "T") return {"Tf", "Ta"};
+  return {std::string(VARIED_KEY(name)->symbol)};
 }
 
 // A number as the data file writes it, in double so that a range's steps
@@ -117,45 +124,46 @@ std::optional<std::vector<CsvRecord>> CSV_RECORDS(std::string_view text, std::st
 }  // namespace
 
 bool SWEEP_NAME_KNOWN(std::string_view name) {
-  if (name == "T") return true;
-  static const std::vector<std::string_view> symbols = VARIABLE_SYMBOLS();
-  for (std::string_view s : symbols)
-    if (s == name) return true;
-  return false;
+  return name == "T" || VARIED_KEY(name) != nullptr;
 }
 
 std::string SWEEP_HEADER(std::string_view name) {
   for (const Unit& u : kUnits)
     if (u.symbol == name) return std::string(name) + "_" + std::string(u.unit);
+  // A key by its name or path: its unit, written as a header can hold it.
+  if (const ShipKey* k = VARIED_KEY(name); k != nullptr && !k->unit.empty()) {
+    std::string unit(k->unit);
+    for (char& c : unit)
+      if (c == '/') c = '_';
+    return std::string(name) + "_" + unit;
+  }
   return std::string(name);
 }
 
 bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& error) {
   const std::vector<std::string>& names = t.names;
-  for (const ShipFileGroup& g : SHIP_FILE_GROUPS())
-    for (const ShipField& f : g.fields)
-      for (std::size_t k = 0; k < names.size(); ++k)
-        if (f.kind == FieldKind::Int && f.symbol == names[k])
-          for (const std::vector<float>& row : t.rows)
-            if (row[k] != std::trunc(row[k]) || std::fabs(row[k]) > 1e9f) {
-              error = names[k] + " takes whole numbers only: " + SHORTEST_FLOAT(row[k]);
-              return false;
-            }
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (!SWEEP_NAME_KNOWN(names[k])) {
+      error = "no such value of the data file: " + names[k];
+      return false;
+    }
+    const ShipKey* key = VARIED_KEY(names[k]);
+    if (key != nullptr && key->integer != nullptr)
+      for (const std::vector<float>& row : t.rows)
+        if (row[k] != std::trunc(row[k]) || std::fabs(row[k]) > 1e9f) {
+          error = names[k] + " takes whole numbers only: " + SHORTEST_FLOAT(row[k]);
+          return false;
+        }
+  }
   std::vector<std::string> fields;
   bool T = false;
   for (const std::string& n : names) T = T || n == "T";
   for (const std::string& n : names) {
-    if (!SWEEP_NAME_KNOWN(n)) {
-      error = "no such value of the data file: " + n;
+    if (hold_cb && VARIED_VALUES(n) == std::vector<std::string>{"V"}) {
+      error = n + " cannot be varied with --hold-cb: it follows Lwl*B*T";
       return false;
     }
-    if (hold_cb && n == "V") {
-      error = "V cannot be varied with --hold-cb: it follows Lwl*B*T";
-      return false;
-    }
-    const std::vector<std::string> own =
-        n == "T" ? std::vector<std::string>{"Tf", "Ta"} : std::vector<std::string>{n};
-    for (const std::string& f : own) {
+    for (const std::string& f : VARIED_VALUES(n)) {
       for (const std::string& seen : fields)
         if (seen == f) {
           error = f + " is varied twice" + (T ? " (T sets Tf and Ta)" : "");
@@ -176,7 +184,8 @@ std::optional<SweepVariable> PARSE_VARY(std::string_view option, std::string& er
   SweepVariable v;
   v.name = std::string(option.substr(0, eq));
   if (!SWEEP_NAME_KNOWN(v.name)) {
-    error = "no such value of the data file: " + v.name;
+    error =
+        "no such value of the ship: " + v.name + " (nearest key: " + NEAREST_SHIP_KEY(v.name) + ")";
     return std::nullopt;
   }
   const std::string_view rest = option.substr(eq + 1);
@@ -255,11 +264,10 @@ std::optional<VariantTable> PARSE_VARIANTS_CSV(std::string_view text, std::strin
   VariantTable t;
   for (const std::string& h : records->front().fields) {
     std::string name(TRIM(h));
-    // A header this program writes names the unit too: B_m is B.
-    const std::size_t cut = name.find('_');
-    if (!SWEEP_NAME_KNOWN(name) && cut != std::string::npos &&
-        SWEEP_HEADER(name.substr(0, cut)) == name)
-      name.resize(cut);
+    // A header this program writes names the unit too: B_m is B, breadth_m breadth.
+    for (std::size_t cut = name.find('_'); !SWEEP_NAME_KNOWN(name) && cut != std::string::npos;
+         cut = name.find('_', cut + 1))
+      if (SWEEP_HEADER(name.substr(0, cut)) == name) name.resize(cut);
     if (!SWEEP_NAME_KNOWN(name)) {
       error = "line 1: no such value of the data file: '" + std::string(TRIM(h)) + "'";
       return std::nullopt;
@@ -302,7 +310,7 @@ ShipRecord VARIANT_SHIP(const ShipRecord& base, const std::vector<std::string>& 
       ship.Tf = ship.Ta = x;
       continue;
     }
-    SET_SHIP_SCALAR(ship, n, x);
+    PUT_SHIP_KEY_VALUE(ship, *VARIED_KEY(n), x);
   }
   if (hold_cb) {
     // V = Cb Lwl B T with the base ship's Cb; T is the mean draught.

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/run_sequence.hpp"
+#include "app/ship_commands.hpp"
 #include "app/sweep.hpp"
 #include "core/version.hpp"
 #include "input/read_ship_data.hpp"
@@ -38,7 +39,8 @@ void ADD_SHARED_OPTIONS(CLI::App& app, SharedWords& w) {
       ->type_name("DIR");
   app.add_option("--data", w.data,
                  "read this ship data file (in the run folder) instead of "
-                 "VARDELONTEKSA.TSK; the outputs keep their names")
+                 "VARDELONTEKSA.TSK, a .toml file as a ship file with named keys; the "
+                 "outputs keep their names")
       ->type_name("FILE");
   app.add_option("--etad", w.etad,
                  "the assumed overall propulsive efficiency, e.g. --etad 0.62, or "
@@ -155,6 +157,14 @@ constexpr const char* SWEEP_DESCRIPTION =
     "  vardelonteksa sweep --vary B=30:34:1 --vary T=9:11:0.5 --etad auto --blades 4 "
     "--out sweep.csv";
 
+constexpr const char* INIT_DESCRIPTION =
+    "write a commented template of the ship file with named keys (the example ship), "
+    "ship.toml unless FILE is given.\nExample:\n  vardelonteksa init myship.toml";
+constexpr const char* CONVERT_DESCRIPTION =
+    "convert a ship file into the other format, the direction by the extensions "
+    "(.toml: named keys, otherwise a data file).\nExample:\n"
+    "  vardelonteksa convert VARDELONTEKSA.TSK myship.toml";
+
 CLI::App* ADD_SWEEP_COMMAND(CLI::App& app, SharedWords& w, SweepWords& s) {
   CLI::App* sweep = app.add_subcommand("sweep", SWEEP_DESCRIPTION);
   ADD_SHARED_OPTIONS(*sweep, w);
@@ -162,12 +172,13 @@ CLI::App* ADD_SWEEP_COMMAND(CLI::App& app, SharedWords& w, SweepWords& s) {
       ->type_name("FILE");
   sweep
       ->add_option("--vary", s.vary,
-                   "vary a value of the data file by its symbol (T: Tf and Ta): "
+                   "vary a value of the ship by its key (breadth, hull.breadth) or its "
+                   "data-file symbol (B; T: Tf and Ta): "
                    "NAME=FROM:TO:STEP or NAME=V1,V2,...; repeated, every combination")
       ->type_name("NAME=RANGE");
   sweep
       ->add_option("--variants", s.variants,
-                   "the variants from a CSV file: a header of symbols, one row per variant")
+                   "the variants from a CSV file: a header of keys or symbols, one row per variant")
       ->type_name("FILE");
   sweep->add_flag("--hold-cb", s.hold_cb,
                   "keep the block coefficient: V follows Lwl*B*T (T the mean of Tf and Ta)");
@@ -283,11 +294,27 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
   SharedWords words;
   SweepWords sweep_words;
   std::string csv, plots, html;
-  // Only the option table of the command in use is built: a run's, or the sweep's.
-  const bool sweeping = std::find(args.begin(), args.end(), "sweep") != args.end();
+  std::string init_file = "ship.toml", convert_in, convert_out;
+  bool force = false;
+  // Only the option table of the command in use is built: a run's, the
+  // sweep's, or that of init or convert.
+  auto word = [&args](const char* w) {
+    return std::find(args.begin(), args.end(), w) != args.end();
+  };
   CLI::App* sweep = nullptr;
-  if (sweeping) {
+  CLI::App* init = nullptr;
+  CLI::App* convert = nullptr;
+  if (word("sweep")) {
     sweep = ADD_SWEEP_COMMAND(app, words, sweep_words);
+  } else if (word("init")) {
+    init = app.add_subcommand("init", INIT_DESCRIPTION);
+    init->add_option("FILE", init_file, "the file to write (default ship.toml)");
+    init->add_flag("--force", force, "overwrite an existing file");
+  } else if (word("convert")) {
+    convert = app.add_subcommand("convert", CONVERT_DESCRIPTION);
+    convert->add_option("IN", convert_in, "the ship file to read")->required();
+    convert->add_option("OUT", convert_out, "the ship file to write")->required();
+    convert->add_flag("--force", force, "overwrite an existing OUT");
   } else {
     ADD_SHARED_OPTIONS(app, words);
     app.add_option("--json", words.json, "also write the whole run as JSON to FILE")
@@ -295,7 +322,10 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
     app.add_option("--csv", csv, "also write one CSV file per table into DIR")->type_name("DIR");
     app.add_option("--plots", plots, "also draw the SVG figures into DIR")->type_name("DIR");
     app.add_option("--html", html, "also write a one-page HTML summary to FILE")->type_name("FILE");
+    // The other commands, named for --help; each has a table of its own.
     app.add_subcommand("sweep", SWEEP_DESCRIPTION);
+    app.add_subcommand("init", INIT_DESCRIPTION);
+    app.add_subcommand("convert", CONVERT_DESCRIPTION);
   }
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -310,6 +340,9 @@ int RUN_PROGRAM(const std::vector<std::string>& args, std::istream& in, std::ost
     return 1;
   };
   std::string error;
+  if (init && init->parsed()) return INIT_PROGRAM(init_file, force, err);
+  if (convert && convert->parsed())
+    return CONVERT_PROGRAM(convert_in, convert_out, force, out, err);
   if (sweep && sweep->parsed()) {
     std::optional<SweepOptions> so = SWEEP_OPTIONS(words, sweep_words, error);
     if (!so) return usage(error);

@@ -6,13 +6,16 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/stop.hpp"
 #include "core/version.hpp"
 #include "format/format.hpp"
+#include "input/named_ship.hpp"
 #include "input/read_ship_data.hpp"
+#include "input/ship_files.hpp"
 #include "report/console.hpp"
 #include "report/console_dialogue.hpp"
 #include "report/report_writer.hpp"
@@ -114,9 +117,12 @@ std::string OPTION_NAME(const OptionRefusal& no, bool batch) {
   return "--" + no.option;
 }
 
-// One run in the folder of the options.
+// One run in the folder of the options. `touched`: false when the run
+// stopped without touching any file (a named-key file that cannot be used);
+// `usage_error`: an answer given as an option cannot be used (nothing touched
+// either, and no stop line, as for any usage error).
 int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, std::ostream& err,
-                  RunDocument& doc, bool& usage_error) {
+                  RunDocument& doc, bool& touched, bool& usage_error) {
   // A missing data file is reported before any file is opened, so the
   // results of an earlier run in this folder survive.
   const std::filesystem::path data_path = o.dir / o.data;
@@ -135,8 +141,23 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
 
   // The data file is read and checked before the results file is opened: a
   // typing error in it leaves the report of the last good run as it was.
-  ReadResult read = READ_SHIP_DATA(data, data_name);
+  const bool named = SHIP_FORMAT_OF(o.data) == ShipFormat::NamedKeys;
+  ReadResult read;
+  if (named) {
+    std::ostringstream text;
+    text << data.rdbuf();
+    read = READ_NAMED_SHIP(text.str(), data_name);
+  } else {
+    read = READ_SHIP_DATA(data, data_name);
+  }
   data.close();
+  if (named && read.stop) {
+    // A named-key file is checked whole before any file is touched.
+    WRITE_LINES(out, DATA_FILE_STOP_LINES(read.message_lines, read.english, o.lang));
+    err << ERROR_LINE(read.english);
+    touched = false;
+    return read.stop->status;
+  }
   std::optional<Stop> input_stop = read.stop;
   std::vector<std::string> messages = read.message_lines;
   ValidationResult checked;
@@ -152,6 +173,7 @@ int RUN_IN_FOLDER(const ProgramOptions& o, std::istream& in, std::ostream& out, 
     if (const std::optional<OptionRefusal> no =
             CHECK_RUN_OPTIONS(RUN_OPTIONS_OF(o), read.ship, o.batch)) {
       usage_error = true;
+      touched = false;
       err << "vardelonteksa: " << OPTION_NAME(*no, o.batch) << ": " << no->reason
           << "\nRun with --help for more information.\n";
       return EXIT_BAD_INPUT;
@@ -271,10 +293,10 @@ int RUN_WITH_OPTIONS(const ProgramOptions& o, std::istream& in, std::ostream& ou
   // still ends with its stop line.
   try {
     RunDocument doc;
-    bool usage_error = false;
-    int status = RUN_IN_FOLDER(o, in, out, err, doc, usage_error);
+    bool touched = true, usage_error = false;
+    int status = RUN_IN_FOLDER(o, in, out, err, doc, touched, usage_error);
     if (usage_error) return status;  // as any usage error: no file touched, no stop line
-    if (o.files.any()) {
+    if (o.files.any() && touched) {
       doc.version = PROGRAM_VERSION;
       doc.data_name = o.data.string();
       doc.run_date = RUN_DATE();

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/version.hpp"
+#include "input/ship_files.hpp"
 #include "report/report_writer.hpp"
 #include "results/result_files.hpp"
 
@@ -105,11 +106,25 @@ int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err) {
       err << "vardelonteksa sweep: cannot open the data file " << data_path.string() << '\n';
       return EXIT_BAD_INPUT;
     }
+    std::ostringstream text;
+    text << data.rdbuf();
     // The base file must read; whether its values pass is each variant's matter.
-    const ReadResult base = READ_SHIP_DATA(data, o.run.data.string());
+    const ReadResult base =
+        READ_SHIP_TEXT(text.str(), SHIP_FORMAT_OF(o.run.data), o.run.data.string(), false);
     if (base.stop) {
-      for (const std::string& line : base.message_lines) err << line << '\n';
+      err << "vardelonteksa: error: " << base.english << '\n';
       return base.stop->status;
+    }
+    // The answers given as options, checked before any variant: a sweep never
+    // asks, so a propeller to be determined needs its blade number.
+    if (const std::optional<OptionRefusal> no =
+            CHECK_RUN_OPTIONS(RUN_OPTIONS_OF(o.run), base.ship, true)) {
+      err << "vardelonteksa: sweep: "
+          << (no->missing
+                  ? "--blades is not given"
+                  : "--" + (no->option == "etad_start" ? std::string("etad-start") : no->option))
+          << ": " << no->reason << "\nRun with --help for more information.\n";
+      return EXIT_BAD_INPUT;
     }
 
     const SweepResult r = RUN_SWEEP(o, base, err);
@@ -139,12 +154,15 @@ int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err) {
                                std::to_string(r.rows.size()) + " variants, " + RUN_DATE(),
                            err))
       status = EXIT_BAD_INPUT;
-    if (refused)
-      err << "vardelonteksa sweep: " << refused << " of " << r.rows.size()
-          << " variants did not reach the normal run end (status and message in their rows)\n";
     if (warned && o.run.warnings)
       err << "vardelonteksa sweep: " << warned << " of " << r.rows.size()
           << " variants have warnings (codes in the warnings column)\n";
+    if (refused)
+      err << "vardelonteksa sweep: " << refused << " of " << r.rows.size()
+          << " variants failed: they did not reach the normal run end (status and message in "
+             "their rows)\n";
+    // A sweep of which no variant could be calculated has failed as a whole.
+    if (refused == r.rows.size() && status == EXIT_RUN_END) status = EXIT_BAD_INPUT;
     return status;
   } catch (const std::exception& e) {
     err << "vardelonteksa sweep: internal error: " << e.what() << '\n';

@@ -344,10 +344,10 @@ bool read_group(DataReader& r, const ShipFileGroup& g, std::ostream& echo, ReadR
     case GroupShape::SpeedList:
       if (!read_field(r, g.fields[0], s)) return false;
       if (s.NSPEED < 1 || s.NSPEED > MAX_SPEEDS)
-        return r.fail("HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " +
-                          std::to_string(s.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI",
-                      "the number of speeds NSPEED = " + std::to_string(s.NSPEED) +
-                          " must lie from 1 to 50");
+        return r.fail(
+            "HIZ SAYISI " + std::string(g.fields[0].symbol) + " = " + std::to_string(s.NSPEED) +
+                " - 1 ILE 50 ARASINDA OLMALI",
+            "the number of speeds NSPEED = " + std::to_string(s.NSPEED) + " must lie from 1 to 50");
       for (int i = 1; i <= s.NSPEED; ++i)
         if (!r.real(indexed(g.fields[1].symbol, i), s.Vs(i))) return false;
       break;
@@ -483,8 +483,7 @@ std::optional<Refusal> first_refusal(const ShipRecord& s) {
                      std::string(name) + " = " + show(v) + " must be above zero"};
   if (!(s.Cm > 0.0f && s.Cm <= 1.0f))
     return Refusal{"Cm", "Cm = " + show(s.Cm) + " 0 ILE 1 ARASINDA OLMALI (0 < Cm <= 1)",
-                   "the midship coefficient Cm = " + show(s.Cm) +
-                       " must lie in 0 < Cm <= 1"};
+                   "the midship coefficient Cm = " + show(s.Cm) + " must lie in 0 < Cm <= 1"};
   for (int i = 1; i <= s.NSPEED; ++i) {
     const std::string vs = "Vs(" + std::to_string(i) + ")";
     if (!(s.Vs(i) > 0.0f))
@@ -512,18 +511,16 @@ std::optional<Refusal> first_refusal(const ShipRecord& s) {
       return Refusal{"MCR", "MAKINA YUKU MCR = " + show(s.MCR) + " SIFIRDAN BUYUK OLMALI",
                      "the engine load MCR = " + show(s.MCR) + " must be above zero"};
     if (!(s.etas > 0.0f))
-      return Refusal{"etas",
-                     "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI",
-                     "the shaft transmission efficiency etas = " + show(s.etas) +
-                         " must be above zero"};
+      return Refusal{
+          "etas", "TRANSMISYON VERIMI etas = " + show(s.etas) + " SIFIRDAN BUYUK OLMALI",
+          "the shaft transmission efficiency etas = " + show(s.etas) + " must be above zero"};
     // Both are fractions: a percentage typed for a fraction (85 for 0.85)
     // would make the engine a hundred times too small.
     if (s.MCR > 1.0f)
-      return Refusal{"MCR",
-                     "MAKINA YUKU MCR = " + show(s.MCR) +
-                         " 1 DEN BUYUK OLAMAZ (ORNEK: %85 ICIN 0.85)",
-                     "the engine load MCR = " + show(s.MCR) +
-                         " is a fraction and cannot exceed 1 (0.85 for 85 %)"};
+      return Refusal{
+          "MCR", "MAKINA YUKU MCR = " + show(s.MCR) + " 1 DEN BUYUK OLAMAZ (ORNEK: %85 ICIN 0.85)",
+          "the engine load MCR = " + show(s.MCR) +
+              " is a fraction and cannot exceed 1 (0.85 for 85 %)"};
     if (s.etas > 1.0f)
       return Refusal{"etas",
                      "TRANSMISYON VERIMI etas = " + show(s.etas) +
@@ -532,17 +529,15 @@ std::optional<Refusal> first_refusal(const ShipRecord& s) {
                          " is a fraction and cannot exceed 1 (0.98 for 98 %)"};
     auto usable = [](float x) { return std::fabs(x) < 0.001f || x > 0.1f; };
     if (!usable(s.D))
-      return Refusal{"D",
-                     "PERVANE CAPI D = " + show(s.D) +
-                         " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI",
-                     "the propeller diameter D = " + show(s.D) +
-                         " m must be 0 (not given) or above 0.1"};
+      return Refusal{
+          "D",
+          "PERVANE CAPI D = " + show(s.D) + " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI",
+          "the propeller diameter D = " + show(s.D) + " m must be 0 (not given) or above 0.1"};
     if (!usable(s.N))
       return Refusal{"N",
                      "PERVANE DEVRI N = " + show(s.N) +
                          " - VERILMEYECEKSE 0, VERILECEKSE 0.1 DEN BUYUK OLMALI",
-                     "the propeller rpm N = " + show(s.N) +
-                         " must be 0 (not given) or above 0.1"};
+                     "the propeller rpm N = " + show(s.N) + " must be 0 (not given) or above 0.1"};
   }
   return std::nullopt;
 }
@@ -555,11 +550,10 @@ ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship) {
   // a record made or changed in code has not been through the reader.
   std::optional<Refusal> what;
   if (ship.NSPEED < 1 || ship.NSPEED > MAX_SPEEDS)
-    what = Refusal{"NSPEED",
-                   "HIZ SAYISI NSPEED = " + std::to_string(ship.NSPEED) +
-                       " - 1 ILE 50 ARASINDA OLMALI",
-                   "the number of speeds NSPEED = " + std::to_string(ship.NSPEED) +
-                       " must lie from 1 to 50"};
+    what = Refusal{
+        "NSPEED",
+        "HIZ SAYISI NSPEED = " + std::to_string(ship.NSPEED) + " - 1 ILE 50 ARASINDA OLMALI",
+        "the number of speeds NSPEED = " + std::to_string(ship.NSPEED) + " must lie from 1 to 50"};
   else if (ship.NCORR < 0 || ship.NCORR == 1 || ship.NCORR > MAX_CORR)
     what = Refusal{"NCORR",
                    "DUZELTME FAKTORU SAYISI NCORR = " + std::to_string(ship.NCORR) +
@@ -578,6 +572,7 @@ ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship) {
     result.message_lines = {"", " VERI HATASI - VARDELONTEKSA.TSK: " + what->turkish};
     result.symbol = what->symbol;
     result.english = what->english;
+    result.turkish = what->turkish;
   }
   return result;
 }

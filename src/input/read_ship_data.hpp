@@ -22,11 +22,13 @@ struct ReadResult {
   std::vector<std::string> comments;  // the comment lines read, each as echoed (80 characters)
   std::optional<Stop> stop;
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
-  std::string english;  // the stop in one English line: file, line, group, what to do
+  std::string english;      // the stop in one English line: file, line, group, what to do
   int line = 0, group = 0;  // where the reading stopped (0: not at a line of the file)
   // The line on which the values of each group read begin (group g at
   // g - 1); the messages about a refused value name it.
   std::vector<int> value_lines;
+  int column = 0;   // named-key file: the column of the line (0: none)
+  std::string key;  // named-key file: the key refused ("" when none)
 };
 
 // Reads the whole data file from `data` (unit 55) group by group as the file
@@ -55,6 +57,7 @@ struct ValidationResult {
   std::vector<std::string> message_lines;  // console lines of the stop, without line ends
   std::string symbol;   // the data-file symbol of the value refused ("Cm", "Vs(3)", ...)
   std::string english;  // the refusal in one English line, with the allowed range
+  std::string turkish;  // the refusal as the console line says it, without the file's name
 };
 ValidationResult VALIDATE_SHIP_DATA(const ShipRecord& ship);
 

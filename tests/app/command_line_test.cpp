@@ -241,10 +241,12 @@ TEST(CommandLine, EtadAutoWritesThePlainRunOfTheFinalEtadOnEveryRegressionShip) 
     SCOPED_TRACE(c.filename().string());
     std::vector<std::string> answers = split_lines(read_file(c / "answers.txt"));
     answers.resize(std::max<std::size_t>(answers.size(), 4));
-    const std::string data = read_file(c / "VARDELONTEKSA.TSK");
+    const std::string name = test::case_data_file(c.filename().string());
+    const std::string data = read_file(c / name);
     const bool change_ear = trim(answers[2]).starts_with("E") || trim(answers[2]).starts_with("e");
-    ShipDir a(data), p(data);
-    Args args{"-C", a.dir(), "--etad", "auto", "--blades", trim(answers[1]), "--batch"};
+    ShipDir a(data, name), p(data, name);
+    Args args{"-C",   a.dir(),    "--data",         name,     "--etad",
+              "auto", "--blades", trim(answers[1]), "--batch"};
     if (change_ear) args.insert(args.end(), {"--ear", trim(answers[3])});
     const Outcome r = run(args);
     const std::vector<std::string> passes = auto_passes(r.out);
@@ -255,8 +257,8 @@ TEST(CommandLine, EtadAutoWritesThePlainRunOfTheFinalEtadOnEveryRegressionShip) 
     answers[0] = passes.back();
     std::string typed;
     for (const auto& l : answers) typed += l + "\n";
-    EXPECT_EQ(run({"-C", p.dir()}, typed + "\n\n\n").status, r.status);
-    EXPECT_EQ(files_of(a.path, "VARDELONTEKSA.TSK"), files_of(p.path, "VARDELONTEKSA.TSK"));
+    EXPECT_EQ(run({"-C", p.dir(), "--data", name}, typed + "\n\n\n").status, r.status);
+    EXPECT_EQ(files_of(a.path, name), files_of(p.path, name));
     ++checked;
   }
   EXPECT_GE(checked, 8);
