@@ -12,6 +12,8 @@
 #include "core/version.hpp"
 #include "input/read_ship_data.hpp"
 #include "input/ship_file_layout.hpp"
+#include "input/ship_files.hpp"
+#include "input/ship_keys.hpp"
 #include "report/report_writer.hpp"
 #include "results/result_files.hpp"
 #include "results/result_tables.hpp"
@@ -68,8 +70,8 @@ vdk::RunOptions RUN_OPTIONS(const Options& o) {
 
 [[noreturn]] void UNKNOWN_KEY(std::string_view key) {
   throw InputError("E104", vdk::EXIT_BAD_INPUT,
-                   "no value of the ship is named '" + std::string(key) +
-                       "' (see Ship::keys() and Ship::symbols())");
+                   "no value of the ship is named '" + std::string(key) + "'; the nearest key is " +
+                       vdk::NEAREST_SHIP_KEY(key) + " (see Ship::keys() and Ship::symbols())");
 }
 
 // The stop of a ship the checks refuse, as an exception.
@@ -109,13 +111,19 @@ Ship::Impl& Ship::own() {
 }
 
 double Ship::get(std::string_view key) const {
-  if (const std::optional<float> v = vdk::SHIP_SCALAR_VALUE(impl_->record, key)) return *v;
+  if (const std::optional<float> v = vdk::GET_SHIP_VALUE(impl_->record, key)) return *v;
   UNKNOWN_KEY(key);
 }
 
 void Ship::set(std::string_view key, double value) {
-  if (!vdk::SHIP_SCALAR_VALUE(impl_->record, key)) UNKNOWN_KEY(key);
-  vdk::SET_SHIP_SCALAR(own().record, key, static_cast<float>(value));
+  const vdk::ShipKey* k = vdk::FIND_SHIP_KEY(key);
+  if (!k || !vdk::GET_SHIP_VALUE(impl_->record, key)) UNKNOWN_KEY(key);
+  // The range is checked before the ship is changed: a refused value leaves it as it was.
+  std::string error;
+  vdk::ShipRecord changed = impl_->record;
+  if (!vdk::SET_SHIP_VALUE(changed, key, static_cast<float>(value), error))
+    throw InputError("E104", vdk::EXIT_BAD_INPUT, error);
+  own().record = std::move(changed);
 }
 
 std::vector<double> Ship::speeds() const {
@@ -127,9 +135,9 @@ std::vector<double> Ship::speeds() const {
 
 void Ship::set_speeds(const std::vector<double>& knots) {
   if (knots.empty() || knots.size() > static_cast<std::size_t>(vdk::MAX_SPEEDS))
-    throw InputError("E104", vdk::EXIT_BAD_INPUT,
-                     "the speed list holds " + std::to_string(knots.size()) +
-                         " speeds; it takes 1 to 50");
+    throw InputError(
+        "E104", vdk::EXIT_BAD_INPUT,
+        "the speed list holds " + std::to_string(knots.size()) + " speeds; it takes 1 to 50");
   vdk::ShipRecord& s = own().record;
   s.NSPEED = static_cast<int>(knots.size());
   for (int i = 1; i <= s.NSPEED; ++i) s.Vs(i) = static_cast<float>(knots[i - 1]);
@@ -178,7 +186,11 @@ void Ship::set_name(std::string name) {
 }
 
 std::vector<std::string> Ship::keys() {
-  return symbols();
+  std::vector<std::string> list;
+  for (const vdk::ShipKey& k : vdk::SHIP_KEYS())
+    if (k.slot != vdk::KeySlot::Speeds && k.slot != vdk::KeySlot::WaveFactors)
+      list.emplace_back(k.name);
+  return list;
 }
 
 std::vector<std::string> Ship::symbols() {
@@ -201,15 +213,18 @@ std::string Ship::echo() const {
 
 Ship read_ship(const std::filesystem::path& file) {
   std::error_code ec;
-  std::ifstream data;
-  if (std::filesystem::is_regular_file(file, ec)) data.open(file, std::ios::binary);
-  if (!data.is_open())
+  if (!std::filesystem::is_regular_file(file, ec))
     throw FileError("E101", vdk::EXIT_BAD_INPUT,
-                    "the ship data file " + file.string() + " cannot be opened");
-  const vdk::ReadResult read = vdk::READ_SHIP_DATA(data, file.filename().string());
-  if (read.stop)
+                    "the ship file " + file.string() + " cannot be opened");
+  // Either format by its extension; the record's checks come with the reading.
+  const vdk::ReadResult read = vdk::READ_SHIP(file);
+  if (read.stop) {
+    if (read.stop->code == "E101")
+      throw FileError("E101", read.stop->status, read.english,
+                      vdk::STOP_PARAGRAPH(read.message_lines));
     throw InputError(read.stop->code, read.stop->status, read.english,
                      vdk::STOP_PARAGRAPH(read.message_lines));
+  }
   auto impl = std::make_shared<Ship::Impl>();
   impl->record = read.ship;
   impl->comments = read.comments;
@@ -319,7 +334,10 @@ struct SpeedKey {
   const char* key;
   std::optional<float> (*get)(const vdk::SpeedView&);
 };
-#define VDK_KEY(key, expr) {key, [](const vdk::SpeedView& s) -> std::optional<float> { return expr; }}
+#define VDK_KEY(key, expr)                                                    \
+  {                                                                           \
+    key, [](const vdk::SpeedView& s) -> std::optional<float> { return expr; } \
+  }
 const SpeedKey kSpeedKeys[] = {
     VDK_KEY("Vs", s.Vs),
     VDK_KEY("v", s.v),
@@ -361,7 +379,10 @@ struct TrialKey {
   const char* key;
   double (*get)(const TrialPoint&);
 };
-#define VDK_KEY(key, expr) {key, [](const TrialPoint& t) -> double { return expr; }}
+#define VDK_KEY(key, expr)                                  \
+  {                                                         \
+    key, [](const TrialPoint& t) -> double { return expr; } \
+  }
 const TrialKey kTrialKeys[] = {
     VDK_KEY("V_trial", t.Vs),
     VDK_KEY("PE", t.PE),
@@ -469,12 +490,13 @@ std::string Result::to_json() const {
   return vdk::RESULTS_JSON(impl_->view);
 }
 
-void Result::write_report(const std::filesystem::path& file, Language /*language*/) const {
+void Result::write_report(const std::filesystem::path& file, Language language) const {
   const vdk::RunResult* r = impl_->view.run();
   std::ostringstream son;
   if (r) {
     std::ostream console(nullptr);  // the console lines are not wanted
-    vdk::WRITE_REPORT(console, son, *r);
+    vdk::WRITE_REPORT(console, son, *r,
+                      language == Language::english ? vdk::Lang::En : vdk::Lang::Tr);
   }
   std::string error;
   if (!vdk::WRITE_FILE_ATOMICALLY(file, son.str(), error)) NOT_WRITTEN(error);
@@ -511,7 +533,7 @@ Result RESULT_OF(vdk::RunDocument doc, const Options& options) {
   impl->speeds = SPEED_POINTS(v);
   impl->trial = TRIAL_POINT(v);
   if (const vdk::SelectedView* s = v.selected())
-    impl->selected = SelectedPropeller{s->N,  s->Z,           s->J,   s->KT, s->KQ,
+    impl->selected = SelectedPropeller{s->N,    s->Z,           s->J,   s->KT, s->KQ,
                                        s->eta0, s->pitch_ratio, s->EAR, s->D,  s->pitch};
   for (const vdk::Warning& w : v.warnings()) impl->warnings.push_back({w.code, w.text});
   if (v.stop())

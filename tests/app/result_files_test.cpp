@@ -189,6 +189,31 @@ void check_against_report(const json& j, const std::string& son) {
     expect_printed("PB", pb, pc["PB"], 2);
     expect_printed("PB_required", pbm.substr(pbm.rfind("= ") + 2), pc["PB_required"], 2);
   }
+  if (!j["trial"].is_null()) {
+    // The trial point: the powers of the power chain and the propeller the
+    // brake power was computed with, as its routine printed it.
+    const json& t = j["trial"];
+    const std::string pb = after(son, "Pb = Pe(trial)/(etad*etas) = ");
+    expect_printed("trial PE", pb.substr(0, 8), t["PE"], 2);
+    expect_printed("trial etad", pb.substr(10, 5), t["etad"], 3);
+    expect_printed("trial etaS", pb.substr(16, 5), t["etaS"], 3);
+    expect_printed("trial PB", after(son, "Pb = Pe(trial)/(etad*etas) = " + pb + "\n     = "),
+                   t["PB"], 2);
+    EXPECT_EQ(t["PB"], j["power_chain"]["PB"]);
+    const std::string block = after(son, "\n P/D=");
+    if (!block.empty()) {
+      // Block P of a search or of a given propeller: P/D, then J, KT, 10KQ, eta0.
+      expect_printed("trial P/D", block, t["P/D"], 3);
+      const std::string jline = after(son, "\n P/D=" + block + "\n J=");
+      expect_printed("trial J", jline.substr(0, 6), t["J"], 3);
+      expect_printed("trial KT", after(jline, "Kt="), t["KT"], 3);
+      expect_printed("trial 10KQ", after(jline, "10Kq="), t["KQ"], 3, 10.0);
+      expect_printed("trial eta0", after(jline, "eta="), t["eta0"], 3);
+    } else {
+      // The pitch found for the thrust at the given D and N.
+      expect_printed("trial P/D", after(son, " m P/D = "), t["P/D"], 3);
+    }
+  }
   if (!j["cavitation"].is_null() && j["cavitation"]["in_Burrill_range"] == true) {
     const json& c = j["cavitation"];
     expect_printed("sigma", after(son, "Sigma = "), c["sigma"], 3);
