@@ -100,6 +100,7 @@ SweepResult RUN_SWEEP(const SweepSpec& spec) {
   SweepResult r;
   r.names = spec.variants.names;
   if (spec.hold_cb) r.names.push_back("V");
+  r.method = spec.options.method;
   const std::size_t total = spec.variants.rows.size();
   r.rows.resize(total);
 
@@ -150,10 +151,11 @@ std::vector<std::string> SWEEP_COLUMNS(const SweepResult& r) {
                         "series", "Z",       "D_m",    "PD",    "EAR",    "N_rpm",    "eta0",
                         "etad",   "PB_kW",   "PBm_kW", "Sigma", "EARB50", "Vtip_m_s", "warnings"})
     head.push_back(h);
+  if (PUBLISHED(r.method)) head.push_back("method");
   return head;
 }
 
-std::vector<std::string> SWEEP_FIELDS(const SweepRow& row, std::size_t index) {
+std::vector<std::string> SWEEP_FIELDS(const SweepRow& row, std::size_t index, Method method) {
   std::vector<std::string> f{std::to_string(index + 1)};
   for (float v : row.values) f.push_back(SHORTEST_FLOAT(v));
   std::string codes;
@@ -181,6 +183,7 @@ std::vector<std::string> SWEEP_FIELDS(const SweepRow& row, std::size_t index) {
                                FIELD(row.Vtip),
                                codes})
     f.push_back(s);
+  if (PUBLISHED(method)) f.push_back(std::string(METHOD_NAME(method)));
   return f;
 }
 
@@ -189,7 +192,7 @@ std::string SWEEP_CSV(const SweepResult& r) {
   for (std::string& h : head) h = CSV_FIELD(h);
   std::string text = CSV_LINE(head);
   for (std::size_t k = 0; k < r.rows.size(); ++k) {
-    std::vector<std::string> f = SWEEP_FIELDS(r.rows[k], k);
+    std::vector<std::string> f = SWEEP_FIELDS(r.rows[k], k, r.method);
     for (std::string& s : f) s = CSV_FIELD(s);
     text += CSV_LINE(f);
   }

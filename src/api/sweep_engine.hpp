@@ -39,9 +39,10 @@ struct SweepRow {
 };
 
 struct SweepResult {
-  std::vector<std::string> names;  // the varied names (and V with hold_cb)
-  std::vector<SweepRow> rows;      // in variant order
-  std::exception_ptr fault;        // the first internal error of a variant, if any
+  std::vector<std::string> names;   // the varied names (and V with hold_cb)
+  Method method = Method::Classic;  // a published method is recorded in a last column
+  std::vector<SweepRow> rows;       // in variant order
+  std::exception_ptr fault;         // the first internal error of a variant, if any
 };
 
 // What one variant gave: its ship, its checks and, when they passed, its run.
@@ -76,7 +77,8 @@ void FILL_SWEEP_ROW(SweepRow& row, const ResultView& view);
 
 // The columns of the sweep CSV and the cells of a row, as the CSV writes them.
 std::vector<std::string> SWEEP_COLUMNS(const SweepResult& r);
-std::vector<std::string> SWEEP_FIELDS(const SweepRow& row, std::size_t index);
+std::vector<std::string> SWEEP_FIELDS(const SweepRow& row, std::size_t index,
+                                      Method method = Method::Classic);
 
 // The sweep as CSV: a header with units, one row per variant.
 std::string SWEEP_CSV(const SweepResult& r);

@@ -623,13 +623,14 @@ SweepResult sweep(const Ship& base, const std::vector<Variable>& grid, const Opt
   SweepResult out;
   out.columns = vdk::SWEEP_COLUMNS(r);
   for (std::size_t k = 0; k < r.rows.size(); ++k) {
-    const std::vector<std::string> fields = vdk::SWEEP_FIELDS(r.rows[k], k);
+    const std::vector<std::string> fields = vdk::SWEEP_FIELDS(r.rows[k], k, r.method);
     std::vector<Cell> cells;
     for (std::size_t c = 0; c < fields.size(); ++c) {
       Cell cell;
       cell.text = fields[c];
       const std::string& name = out.columns[c];
-      const bool text = name == "message" || name == "series" || name == "warnings";
+      const bool text =
+          name == "message" || name == "series" || name == "warnings" || name == "method";
       const bool whole = name == "variant" || name == "status";
       if (fields[c].empty()) {
         cell.kind = Cell::Kind::empty;

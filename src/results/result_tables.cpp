@@ -220,6 +220,12 @@ std::vector<ResultTable> RESULT_TABLES(const ResultView& v) {
     if (!ch.openWater.empty()) tables.push_back(OPEN_WATER_TABLE(ch));
     if (ch.serviceComputable && !ch.service.empty()) tables.push_back(SERVICE_TABLE(ch));
   }
+  // A published method is recorded in every table, as a last column.
+  if (PUBLISHED(v.method()))
+    for (ResultTable& t : tables) {
+      t.headers.push_back("method");
+      for (Row& row : t.rows) row.push_back(std::string(METHOD_NAME(v.method())));
+    }
   return tables;
 }
 

@@ -108,6 +108,9 @@ std::string KEY_RESULTS(const ResultView& view) {
   }
   const RunResult& r = *view.run();
   std::vector<KeyRow> rows;
+  // The published methods name themselves; the classic method is the program's own.
+  if (PUBLISHED(view.method()))
+    rows.push_back({"Method", "", std::string(METHOD_NAME(view.method())), "", {}});
   rows.push_back({"Trial speed",
                   "Vs",
                   FIXED(r.ship.Vtrial, 3),
@@ -197,7 +200,13 @@ std::string KEY_RESULTS(const ResultView& view) {
          FIXED(t->PB, 2),
          "kW",
          {"SEYIR TECRUBESI SIRASINDA GEREKLI GUC - Pb", "brake power required during the trial"}});
-    rows.push_back({"Required engine power",
+    if (t->PB_service)
+      rows.push_back({"Service power, Pb (1 + sea margin)",
+                      "Ps",
+                      FIXED(*t->PB_service, 2),
+                      "kW",
+                      {"SERVIS GUCU - Ps (DM: DENIZ MARJINI)", "service power (DM: sea margin)"}});
+    rows.push_back({t->PB_service ? "Required engine power, Ps / MCR" : "Required engine power",
                     "Pbm",
                     FIXED(t->PB_required, 2),
                     "kW",

@@ -1039,6 +1039,7 @@ N<V> TRIAL() {
                  {"eta0", num(&T::eta0)},
                  {"etad", num(&T::etad)},
                  {"PB", num(&T::PB)},
+                 {"PB_service", leaf<T>([](const T& t) { return t.PB_service; })},
                  {"PB_required", num(&T::PB_required)},
                  {"PD_delivered", num(&T::PD_delivered)},
                  {"series",

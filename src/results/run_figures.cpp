@@ -73,6 +73,8 @@ struct Maker {
     c.id = id;
     c.title = title;
     c.subtitle = SHIP() + ", run of " + doc.run_date;
+    if (PUBLISHED(view.method()))
+      c.subtitle += ", method " + std::string(METHOD_NAME(view.method()));
     return c;
   }
   void DRAWN(const std::string& file, const Chart& c) {

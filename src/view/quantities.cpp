@@ -109,6 +109,9 @@ constexpr Quantity kQuantities[] = {
     {"nu", "nu", "m2/s", "kinematic viscosity", "kinematic viscosity of the water"},
     {"roughness", "Roughness", "um (below 1: 1000 CA given)", "hull roughness",
      "hull roughness; a value below 1 is 1000 CA given, 0 or below asks for Holtrop's CA"},
+    {"PB_service", "Ps", "kW", "service power",
+     "brake power with the sea margin, Pb (1 + sea margin); null where the method applies no "
+     "sea margin (classic)"},
     // Pure numbers, counts, flags and texts.
     {"name", "", "", "name", "a name"},
     {"version", "", "", "version", "version of the program"},

@@ -128,6 +128,7 @@ std::optional<TrialView> TRIAL(const RunResult& r) {
   t.etaS = p.etas;
   t.etad = p.etad;
   t.PB = p.Pb;
+  if (PUBLISHED(p.method)) t.PB_service = p.Ps;
   t.PB_required = p.Pbm;
   t.PD_delivered = p.Pbd;
   t.series = r.ship.SERIES;

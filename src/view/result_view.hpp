@@ -60,7 +60,10 @@ struct TrialView {
   float thrust = 0;  // per propeller, kN
   float w = 0, t = 0, etaR = 0, etaH = 0, etaS = 0, etad = 0;
   float PB = 0;            // brake power at trial, kW
-  float PB_required = 0;   // required engine power, kW
+  // Service power Pb (1 + sea margin), kW: the published methods apply the
+  // sea margin; the classic method prints it and applies it nowhere.
+  std::optional<float> PB_service;
+  float PB_required = 0;   // required engine power, kW (from the service power where applied)
   float PD_delivered = 0;  // power delivered to the propellers, kW
   int series = 0;          // 1 Wageningen B, 2 Gawn
   bool controllable_pitch = false;
