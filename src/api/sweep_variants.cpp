@@ -127,6 +127,28 @@ bool SWEEP_NAME_KNOWN(std::string_view name) {
   return name == "T" || VARIED_KEY(name) != nullptr;
 }
 
+std::string SWEEP_NAME_REFUSED(std::string_view name) {
+  const ShipKey* k = FIND_SHIP_KEY(name);
+  const bool list =
+      name == "NSPEED" || name == "NCORR" || name == "Vs" || name == "Fcorr" ||
+      (k != nullptr && (k->slot == KeySlot::Speeds || k->slot == KeySlot::WaveFactors));
+  if (!list)
+    return "no such value of the ship: " + std::string(name) +
+           " (nearest key: " + NEAREST_SHIP_KEY(name) + ")";
+  // A count sizes its list, and a list is more than one value: neither is one number to vary.
+  std::string symbols;
+  for (const ShipKey& k : SHIP_KEYS())
+    if (k.slot == KeySlot::Scalar &&
+        symbols.find(" " + std::string(k.symbol) + ",") == std::string::npos)
+      symbols += (symbols.empty() ? " " : " ") + std::string(k.symbol) + ",";
+  return std::string(name) +
+         " is a count or a list (the speeds, the wave-resistance correction factors): counts and "
+         "lists cannot be varied; the values that can be varied are the scalars" +
+         symbols +
+         " T (both draughts), and the appendage areas and form factors, by their "
+         "symbols or their named keys";
+}
+
 std::string SWEEP_HEADER(std::string_view name) {
   for (const Unit& u : kUnits)
     if (u.symbol == name) return std::string(name) + "_" + std::string(u.unit);
@@ -144,7 +166,7 @@ bool CHECK_SWEEP_VARIANTS(const VariantTable& t, bool hold_cb, std::string& erro
   const std::vector<std::string>& names = t.names;
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (!SWEEP_NAME_KNOWN(names[k])) {
-      error = "no such value of the data file: " + names[k];
+      error = SWEEP_NAME_REFUSED(names[k]);
       return false;
     }
     const ShipKey* key = VARIED_KEY(names[k]);
@@ -184,8 +206,7 @@ std::optional<SweepVariable> PARSE_VARY(std::string_view option, std::string& er
   SweepVariable v;
   v.name = std::string(option.substr(0, eq));
   if (!SWEEP_NAME_KNOWN(v.name)) {
-    error =
-        "no such value of the ship: " + v.name + " (nearest key: " + NEAREST_SHIP_KEY(v.name) + ")";
+    error = SWEEP_NAME_REFUSED(v.name);
     return std::nullopt;
   }
   const std::string_view rest = option.substr(eq + 1);
@@ -269,7 +290,7 @@ std::optional<VariantTable> PARSE_VARIANTS_CSV(std::string_view text, std::strin
          cut = name.find('_', cut + 1))
       if (SWEEP_HEADER(name.substr(0, cut)) == name) name.resize(cut);
     if (!SWEEP_NAME_KNOWN(name)) {
-      error = "line 1: no such value of the data file: '" + std::string(TRIM(h)) + "'";
+      error = "line 1: " + SWEEP_NAME_REFUSED(TRIM(h));
       return std::nullopt;
     }
     t.names.push_back(name);

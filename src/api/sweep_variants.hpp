@@ -33,6 +33,9 @@ constexpr std::size_t MAX_SWEEP_VARIANTS = 1000000;
 // Whether `name` may be varied: a scalar field of the data file layout other
 // than a list count (NSPEED, NCORR), or T (Tf and Ta together).
 bool SWEEP_NAME_KNOWN(std::string_view name);
+// Why a name cannot be varied: no such value, or a count or a list (then
+// naming the scalar symbols that can be).
+std::string SWEEP_NAME_REFUSED(std::string_view name);
 // The CSV header of a varied name, with its unit: "B_m", "V_m3", "Cm".
 std::string SWEEP_HEADER(std::string_view name);
 

@@ -211,6 +211,27 @@ std::string Ship::echo() const {
   return vdk::ECHO_LISTING(impl_->record, impl_->comments);
 }
 
+std::string Ship::to_toml() const {
+  return vdk::NAMED_SHIP_TEXT(impl_->record, impl_->comments);
+}
+
+std::string Ship::file_name() const {
+  return impl_->data_name;
+}
+
+Ship ship_from_toml(std::string_view text, std::string_view file_name) {
+  const vdk::ReadResult read =
+      vdk::READ_SHIP_TEXT(text, vdk::ShipFormat::NamedKeys, file_name, false);
+  if (read.stop)
+    throw InputError(read.stop->code, read.stop->status, read.english,
+                     vdk::STOP_PARAGRAPH(read.message_lines));
+  auto impl = std::make_shared<Ship::Impl>();
+  impl->record = read.ship;
+  impl->comments = read.comments;
+  impl->data_name = std::string(file_name);
+  return Ship(std::move(impl));
+}
+
 Ship read_ship(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec))

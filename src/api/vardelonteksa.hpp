@@ -91,6 +91,11 @@ class Ship {
   void validate() const;
   // The echo listing of the values as the program understands them.
   std::string echo() const;
+  // The ship as the text of a named-key file, as `vardelonteksa convert` writes
+  // it (ship_from_toml reads it back to the same values), and the name of the
+  // file it was read from ("VARDELONTEKSA.TSK" for a new ship).
+  std::string to_toml() const;
+  std::string file_name() const;
 
   struct Impl;
   explicit Ship(std::shared_ptr<Impl> impl);
@@ -104,6 +109,10 @@ class Ship {
 // Reads a ship from a data file, or from a named-key file (*.toml).
 // FileError for a file that cannot be read, InputError for one that does not read.
 Ship read_ship(const std::filesystem::path& file);
+// Reads a ship from the text of a named-key file, without the checks of a run
+// (validate() makes them); `file_name` stands for the file in the results.
+// InputError for text that does not read.
+Ship ship_from_toml(std::string_view text, std::string_view file_name = "ship.toml");
 
 // How a ship is calculated: the answers to the program's questions and the method.
 struct Options {

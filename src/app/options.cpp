@@ -174,11 +174,14 @@ CLI::App* ADD_SWEEP_COMMAND(CLI::App& app, SharedWords& w, SweepWords& s) {
       ->add_option("--vary", s.vary,
                    "vary a value of the ship by its key (breadth, hull.breadth) or its "
                    "data-file symbol (B; T: Tf and Ta): "
-                   "NAME=FROM:TO:STEP or NAME=V1,V2,...; repeated, every combination")
+                   "NAME=FROM:TO:STEP or NAME=V1,V2,...; repeated, every combination "
+                   "(at most 1,000,000 variants); counts and lists (NSPEED, NCORR) cannot be "
+                   "varied")
       ->type_name("NAME=RANGE");
   sweep
       ->add_option("--variants", s.variants,
-                   "the variants from a CSV file: a header of keys or symbols, one row per variant")
+                   "the variants from a CSV file: a header of keys or symbols, one row per "
+                   "variant (at most 1,000,000)")
       ->type_name("FILE");
   sweep->add_flag("--hold-cb", s.hold_cb,
                   "keep the block coefficient: V follows Lwl*B*T (T the mean of Tf and Ta)");

@@ -149,10 +149,13 @@ int SWEEP_PROGRAM(const SweepOptions& o, std::ostream& out, std::ostream& err) {
       }
     }
     if (!o.plots.empty() &&
-        !WRITE_SWEEP_PLOTS(r, o.plots,
-                           "Sweep of " + o.run.data.string() + ", " +
-                               std::to_string(r.rows.size()) + " variants, " + RUN_DATE(),
-                           err))
+        !WRITE_SWEEP_PLOTS(
+            r, o.plots,
+            "Sweep of " +
+                (base.ship.name.empty() ? o.run.data.string()
+                                        : base.ship.name + " (" + o.run.data.string() + ")") +
+                ", " + std::to_string(r.rows.size()) + " variants, " + RUN_DATE(),
+            err))
       status = EXIT_BAD_INPUT;
     if (warned && o.run.warnings)
       err << "vardelonteksa sweep: " << warned << " of " << r.rows.size()

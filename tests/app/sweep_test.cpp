@@ -94,6 +94,17 @@ TEST(Sweep, HoldCbScalesTheVolumeWithBreadthAndMeanDraught) {
   for (int k = 0; k < 4; ++k) EXPECT_EQ(fields(lines[k + 1])[3], V[k]) << lines[k + 1];
 }
 
+// A sweep of which every variant failed has failed: status 1, and the last
+// line on standard error says how many.
+TEST(Sweep, EveryVariantFailedEndsWithStatusOne) {
+  SweepDir d;
+  const Outcome r = d.sweep(with_answers({"--vary", "B=-1,-2"}));
+  EXPECT_EQ(r.status, 1);
+  const std::vector<std::string> err = split_lines(r.err);
+  ASSERT_FALSE(err.empty());
+  EXPECT_NE(err.back().find("2 of 2 variants failed"), std::string::npos) << r.err;
+}
+
 TEST(Sweep, RefusedVariantGetsItsRowAndTheSweepGoesOn) {
   SweepDir d;
   const Outcome r = d.sweep(with_answers({"--vary", "B=32,-1,30", "--vary", "Vtrial=25,28"}));
@@ -132,6 +143,14 @@ TEST(Sweep, UsageErrorsBeforeAnyCalculation) {
   write_file(d.path / "w.csv", "B,T\n30,9\n31\n");
   EXPECT_NE(d.sweep({"--variants", "w.csv"}).err.find("line 3: 1 fields, the header has 2"),
             std::string::npos);
+  // A count or a list: the scalars that can be varied are named.
+  EXPECT_NE(d.sweep(with_answers({"--vary", "NSPEED=3"})).err.find("counts and lists cannot"),
+            std::string::npos);
+  // The propeller of the base ship needs its blade number: before any variant.
+  const Outcome no_blades = d.sweep({"--vary", "B=30,31", "--etad", "auto"});
+  EXPECT_EQ(no_blades.status, 1);
+  EXPECT_EQ(no_blades.out, "");
+  EXPECT_NE(no_blades.err.find("--blades"), std::string::npos) << no_blades.err;
   EXPECT_EQ(std::distance(fs::directory_iterator(d.path), fs::directory_iterator()), 2)
       << "nothing written";
 }
