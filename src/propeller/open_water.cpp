@@ -365,6 +365,35 @@ int SERIES_KTKQ_SWEEP_WITH(LaneCode code, const OpenWaterState& ow, const Series
   return n;
 }
 
+bool THRUST_POLYNOMIAL(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                       float& Z, ThrustPolynomial& p) {
+  if (set.SERIES != 1 && set.SERIES != 2) return false;
+  if (IS_CP_PROPELLER(set)) return false;  // the thrust follows from the torque
+  const bool corrected = !(ow.ReVa < 0.001f && ow.ReN < 0.001f);
+  if (corrected && !(ow.ReD >= 0.001f)) return false;  // a correction that varies with J
+  if (set.SERIES == 2) GAWN_BLADES(Z);
+  const ThrustTable& table = set.SERIES == 1 ? WAGENINGEN_B_THRUST : GAWN_THRUST;
+  p = ThrustPolynomial{};
+  auto power = [](double x, int k) {
+    double r = 1.0;
+    for (int i = 0; i < k; ++i) r *= x;
+    return r;
+  };
+  for (const SeriesTerm& T : table) {
+    const double c = static_cast<double>(T.C) * power(PD, T.t) * power(EAR, T.u) * power(Z, T.v);
+    p.a[T.s] += c;
+    p.b[T.s] += std::fabs(c);
+  }
+  p.terms = THRUST_TERMS;
+  if (corrected) {
+    float DKT = 0, DKQ = 0;
+    DRAG_DELTAS(set.SERIES == 1 ? Series::WageningenB : Series::Gawn, ow, set, PD, EAR, Z, 0.0f,
+                DKT, DKQ);
+    p.DKT = DKT;
+  }
+  return true;
+}
+
 int SERIES_KTKQ_SWEEP(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
                       float& Z, const float* J, int n, float* KT, float* KQ, float* ETA0) {
   // The processor does not change while the program runs: chosen once.

@@ -52,6 +52,33 @@ constexpr int SERIES_LANES = 16;
 int SERIES_KTKQ_SWEEP(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
                       float& Z, const float* J, int n, float* KT, float* KQ, float* ETA0);
 
+// The thrust coefficient of one geometry as the polynomial in J it is, with
+// real-number coefficients, for telling which advance ratios of a grid need
+// the single-precision evaluation at all: KT(J) = a0 + a1 J + a2 J^2 + a3 J^3
+// - DKT, and the float evaluation differs from it by at most
+// ERROR_BOUND(J), which grows with A(J) = b0 + b1 J + b2 J^2 + b3 J^3, the sum
+// of the magnitudes of the terms. Available for a fixed-pitch propeller
+// without a blade-drag correction or with one that is the same at every J (a
+// given diameter); false otherwise. Z as SERIES_KTKQ_SWEEP takes it (the Gawn
+// series is three-bladed).
+struct ThrustPolynomial {
+  double a[4] = {}, b[4] = {};
+  double DKT = 0;  // the constant drag correction subtracted (0 without one)
+  int terms = 0;   // the terms of the series' thrust polynomial
+  double at(double J) const { return ((a[3] * J + a[2]) * J + a[1]) * J + a[0] - DKT; }
+  double magnitude(double J) const { return ((b[3] * J + b[2]) * J + b[1]) * J + b[0]; }
+  // A bound of |KT_float - KT| at J: each term rounded at most 13 times, the
+  // sum once a term, the correction once, and the double arithmetic here
+  // (far below), with room to spare.
+  double ERROR_BOUND(double J) const {
+    const double u = 0x1p-24;
+    const double A = magnitude(J);
+    return 1.01 * ((terms + 16) * u * A + u * (A + DKT * (DKT < 0 ? -1 : 1)) + 1e-12 * A);
+  }
+};
+bool THRUST_POLYNOMIAL(const OpenWaterState& ow, const SeriesSettings& set, float PD, float EAR,
+                       float& Z, ThrustPolynomial& p);
+
 // The machine code of the lanes: the baseline instruction set, or AVX2 (two
 // registers of eight lanes). Both builds carry out the same single-precision
 // operations in the same order (no fused multiply-add), so they give the same

@@ -3,6 +3,7 @@
 // pitch ratio of a fixed grid the advance ratio meeting the loading is found
 // on a fixed J grid; every such candidate is listed, and the one with the
 // highest open-water efficiency is selected.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -45,6 +46,138 @@ float LOADING_POWER(Loading kind, float J) {
   return ((J * J) * J) * J;
 }
 
+using Grid = std::array<float, J_SWEPT>;
+
+// The points of one P/D by evaluating the whole J grid: the thrust of every
+// point up to the first negative one, and their loadings KT / J^n. Returns
+// the number of points before the first negative thrust.
+int SWEPT_POINTS(const PropellerRoutineInput& in, PropellerRoutineRecord& r, float PD,
+                 const Grid& jgrid, const Grid& jpower, Grid& KT, Grid& load) {
+  const int swept = SERIES_KTKQ_SWEEP(r.ow, in.set, PD, in.EAR, r.Z, jgrid.data(), J_SWEPT,
+                                      KT.data(), nullptr, nullptr);
+  const int last = swept < J_VALUES ? swept : J_VALUES;
+  // (Four at a time up to the group holding it, then one by one.)
+  int np = 0;
+  const Vec4 zero{};
+  Vec4 a, b;
+  for (; np + 4 <= last; np += 4) {
+    LOAD4(a, &KT[np]);
+    if (ANY4(a < zero)) break;
+  }
+  while (np < last && !(KT[np] < 0.0f)) ++np;
+  // KT / J^n, four points per division instruction.
+  for (int i = 0; i < np; i += 4) {
+    LOAD4(a, &KT[i]);
+    LOAD4(b, &jpower[i]);
+    a = a / b;
+    std::memcpy(&load[i], &a, sizeof a);
+  }
+  return np;
+}
+
+// The same points, the same floats, with the grid's groups evaluated only
+// where the thrust polynomial leaves it open what they give. Elsewhere the
+// polynomial with its bound of the rounding shows that a group's thrusts are
+// all positive and that its loadings all lie above (or all below) the
+// target; such a group gets loadings that only stand for that side (the
+// target times 2, or 0), which is all the bracket scan reads of them: a
+// bracket lies where the side changes, and there both groups are evaluated.
+int SCREENED_POINTS(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecord& r,
+                    float PD, const ThrustPolynomial& p, const Grid& jgrid, const Grid& jpower,
+                    Grid& KT, Grid& load) {
+  constexpr int GROUPS = J_SWEPT / SERIES_LANES;
+  const double target = r.target;
+  const int n = kind == Loading::KTJ2 ? 2 : 4;
+  // The turning points of the cubic, where its extremes inside a group lie.
+  double turn[2];
+  int turns = 0;
+  {
+    const double A = 3.0 * p.a[3], B = 2.0 * p.a[2], C = p.a[1];
+    if (A != 0.0) {
+      const double disc = B * B - 4.0 * A * C;
+      if (disc >= 0.0) {
+        const double root = std::sqrt(disc);
+        turn[turns++] = (-B - root) / (2.0 * A);
+        turn[turns++] = (-B + root) / (2.0 * A);
+      }
+    } else if (B != 0.0) {
+      turn[turns++] = -C / B;
+    }
+  }
+  // What the polynomial proves of a group's loadings, and whether the group
+  // was evaluated.
+  enum class Side : std::uint8_t { Unknown, Above, Below };
+  std::array<Side, GROUPS> proven{};
+  std::array<bool, GROUPS> evaluated{};
+  auto evaluate = [&](int g) {
+    if (evaluated[g]) return;
+    const int k0 = g * SERIES_LANES;
+    SERIES_KTKQ_SWEEP(r.ow, in.set, PD, in.EAR, r.Z, &jgrid[k0], SERIES_LANES, &KT[k0], nullptr,
+                      nullptr);
+    Vec4 a, b;
+    for (int i = k0; i < k0 + SERIES_LANES; i += 4) {
+      LOAD4(a, &KT[i]);
+      LOAD4(b, &jpower[i]);
+      a = a / b;
+      std::memcpy(&load[i], &a, sizeof a);
+    }
+    evaluated[g] = true;
+  };
+  int np = J_VALUES;
+  int groups = 0;
+  for (int g = 0; g < GROUPS; ++g) {
+    const int k0 = g * SERIES_LANES;
+    if (k0 >= J_VALUES) break;
+    groups = g + 1;
+    const int k1 = std::min(k0 + SERIES_LANES, J_VALUES) - 1;
+    const double lo = jgrid[k0], hi = jgrid[k1];
+    double KTmin = std::min(p.at(lo), p.at(hi));
+    double KTmax = std::max(p.at(lo), p.at(hi));
+    for (int k = 0; k < turns; ++k)
+      if (turn[k] > lo && turn[k] < hi) {
+        KTmin = std::min(KTmin, p.at(turn[k]));
+        KTmax = std::max(KTmax, p.at(turn[k]));
+      }
+    const double E = p.ERROR_BOUND(hi);
+    const double lo_n = n == 2 ? lo * lo : lo * lo * lo * lo;
+    const double hi_n = n == 2 ? hi * hi : hi * hi * hi * hi;
+    // The loading's rounding: the power of J (three roundings at most) and the division.
+    const double M = E + 8.0 * 0x1p-24 * target * hi_n;
+    if (!(KTmin > E)) {
+      // A negative thrust may lie in this group: its own evaluation decides.
+      evaluate(g);
+      int k = k0;
+      while (k <= k1 && !(KT[k] < 0.0f)) ++k;
+      if (k <= k1) {
+        np = k;
+        break;
+      }
+      continue;
+    }
+    if (KTmin - target * hi_n > M)
+      proven[g] = Side::Above;
+    else if (KTmax - target * lo_n < -M)
+      proven[g] = Side::Below;
+    else
+      evaluate(g);
+  }
+  // A bracket across two groups is possible unless the first lies below the
+  // target or the second above it: both are then evaluated.
+  for (int g = 0; g + 1 < groups; ++g)
+    if (proven[g] != Side::Below && proven[g + 1] != Side::Above) {
+      evaluate(g);
+      evaluate(g + 1);
+    }
+  // The groups left: loadings that stand for their side.
+  const float above = 2.0f * r.target + 1.0f;
+  for (int g = 0; g < groups; ++g) {
+    if (evaluated[g]) continue;
+    const float stand = proven[g] == Side::Above ? above : -1.0f;
+    for (int i = g * SERIES_LANES; i < (g + 1) * SERIES_LANES; ++i) load[i] = stand;
+  }
+  return np;
+}
+
 // The sweep over P/D and J, every candidate and the choice of the most
 // efficient one. With no candidate at all the record carries the stop.
 void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecord& r) {
@@ -52,8 +185,8 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
 
   // The J grid (run on to whole lane groups; the points beyond J_VALUES are
   // evaluated with their group but never used) and its loading powers.
-  std::array<float, J_SWEPT> jgrid;
-  std::array<float, J_SWEPT> jpower;
+  Grid jgrid;
+  Grid jpower;
   float j = 0.1f;
   for (int k = 0; k < J_SWEPT; ++k) {
     jgrid[k] = j;
@@ -62,40 +195,26 @@ void SEARCH(Loading kind, const PropellerRoutineInput& in, PropellerRoutineRecor
   }
 
   // Thrust coefficients and loadings of the current P/D.
-  std::array<float, J_SWEPT> KT{};
-  std::array<float, J_SWEPT> load{};
-  const std::array<float, J_SWEPT>& jp = jgrid;
+  Grid KT{};
+  Grid load{};
+  const Grid& jp = jgrid;
 
   const float target = r.target;
   OpenWaterState& ow = r.ow;
   int count = 0;
   float PD = 0.5f;
   for (int ip = 1; ip <= PD_VALUES; ++ip) {
-    // Points of this pitch ratio up to the first negative thrust.
-    const int swept = SERIES_KTKQ_SWEEP(ow, in.set, PD, in.EAR, r.Z, jgrid.data(), J_SWEPT,
-                                        KT.data(), nullptr, nullptr);
-    const int last = swept < J_VALUES ? swept : J_VALUES;
-    // (Four at a time up to the group holding it, then one by one.)
-    int np = 0;
-    const Vec4 zero{};
-    Vec4 a, b;
-    for (; np + 4 <= last; np += 4) {
-      LOAD4(a, &KT[np]);
-      if (ANY4(a < zero)) break;
-    }
-    while (np < last && !(KT[np] < 0.0f)) ++np;
-    // KT / J^n, four points per division instruction.
-    for (int i = 0; i < np; i += 4) {
-      LOAD4(a, &KT[i]);
-      LOAD4(b, &jpower[i]);
-      a = a / b;
-      std::memcpy(&load[i], &a, sizeof a);
-    }
+    ThrustPolynomial poly;
+    const int np = !in.whole_grid && THRUST_POLYNOMIAL(ow, in.set, PD, in.EAR, r.Z, poly)
+                       ? SCREENED_POINTS(kind, in, r, PD, poly, jgrid, jpower, KT, load)
+                       : SWEPT_POINTS(in, r, PD, jgrid, jpower, KT, load);
 
     // Every pair of neighbouring points that brackets the target loading,
     // in order; four pairs are looked at together, and only a group holding
     // one is gone through pair by pair.
+    const Vec4 zero{};
     const Vec4 t = zero + target;
+    Vec4 a, b;
     for (int i0 = 0; i0 + 1 < np; i0 += 4) {
       LOAD4(a, &load[i0]);
       LOAD4(b, &load[i0 + 1]);

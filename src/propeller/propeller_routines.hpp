@@ -75,6 +75,10 @@ struct PropellerRoutineInput {
   // The published methods compare the candidates' efficiencies at full
   // precision and find a given propeller's rpm for the required thrust.
   Method method = Method::Classic;
+  // The optimum searches evaluate only the part of the J grid that decides
+  // the candidates (the same candidates as every point would give); true
+  // evaluates every point, to check that.
+  bool whole_grid = false;
 };
 
 struct PropellerRoutineRecord {

@@ -288,3 +288,49 @@ TEST(OptimumSearch, NoCandidateStopsAfterTheClosingRules) {
 
 }  // namespace
 }  // namespace vdk
+
+namespace vdk {
+namespace {
+
+// The searches evaluate only the part of the J grid that decides the
+// candidates: over a spread of thrusts, diameters, rpms, speeds, blade
+// numbers, area ratios and both series, with and without a drag correction
+// of a given diameter, they give the record of the whole grid float for float.
+TEST(OptimumSearch, ScreenedGridGivesTheCandidatesOfTheWholeGrid) {
+  std::uint32_t seed = 12345;
+  auto uniform = [&seed](float lo, float hi) {
+    seed = seed * 1664525u + 1013904223u;
+    return lo + (hi - lo) * static_cast<float>(seed >> 8) / 16777216.0f;
+  };
+  int compared = 0, candidates = 0;
+  for (int k = 0; k < 400; ++k) {
+    PropellerRoutineInput in;
+    in.routine = k % 2 ? PropellerRoutine::OptimumForD : PropellerRoutine::OptimumForN;
+    in.set = SeriesSettings{k % 5 == 4 ? 2 : 1, 0.0f};
+    in.T = uniform(50.0f, 3000.0f);
+    in.D = uniform(1.5f, 9.0f);
+    in.N = uniform(60.0f, 400.0f);
+    in.Va = uniform(2.0f, 14.0f);
+    in.RHO = 1025.0f;
+    in.Z = static_cast<float>(2 + k % 6);
+    in.EAR = uniform(0.3f, 1.1f);
+    if (k % 7 == 3) {  // the correction of a given diameter, the same at every J
+      in.ow.ReVa = in.Va;
+      in.ow.ReN = in.N;
+      in.ow.ReD = in.D;
+    }
+    PropellerRoutineInput whole = in;
+    whole.whole_grid = true;
+    const PropellerRoutineRecord a = PROPELLER_ROUTINE(in);
+    const PropellerRoutineRecord b = PROPELLER_ROUTINE(whole);
+    ASSERT_TRUE(a == b) << "case " << k << ": " << a.candidates.size() << " against "
+                        << b.candidates.size() << " candidates";
+    ++compared;
+    candidates += static_cast<int>(a.candidates.size());
+  }
+  EXPECT_EQ(compared, 400);
+  EXPECT_GT(candidates, 4000);  // the cases find candidates, most of them many
+}
+
+}  // namespace
+}  // namespace vdk
