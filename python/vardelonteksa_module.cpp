@@ -96,6 +96,11 @@ v::Language LANGUAGE(std::string_view name) {
 // A ship argument: a Ship, or the path of a ship file to read.
 v::Ship SHIP_ARG(const py::handle& ship) {
   if (py::isinstance<v::Ship>(ship)) return ship.cast<v::Ship>();  // shares values until changed
+  const py::object os_path = py::module_::import("os").attr("PathLike");
+  if (!py::isinstance<py::str>(ship) && !py::isinstance<py::bytes>(ship) &&
+      !py::isinstance(ship, os_path))
+    throw py::type_error("ship must be a Ship or the path of a ship file, not " +
+                         py::str(py::type::of(ship).attr("__name__")).cast<std::string>());
   return v::read_ship(ship.cast<fs::path>());
 }
 

@@ -171,10 +171,23 @@ std::pair<double, double> Ship::appendage(int kind) const {
 void Ship::set_appendage(int kind, double area, double form_factor) {
   if (kind < 1 || kind > vdk::NUM_APPENDAGES)
     throw InputError("E104", vdk::EXIT_BAD_INPUT, "appendage kinds are numbered 1 to 11");
-  vdk::ShipRecord& s = own().record;
-  s.Sapp(kind) = static_cast<float>(area);
-  s.OnePlusK2Given(kind) = static_cast<float>(form_factor);
-  vdk::DERIVE_SHIP(s);
+  // Each value checked against the range of its key first (a form factor of
+  // 0 is the kind's default): a refused value leaves the ship as it was.
+  vdk::ShipRecord changed = impl_->record;
+  std::string error;
+  for (const vdk::ShipKey& k : vdk::SHIP_KEYS()) {
+    if (k.kind != kind) continue;
+    bool taken = true;
+    if (k.slot == vdk::KeySlot::AppendageArea)
+      taken = vdk::SET_SHIP_VALUE(changed, k.path, static_cast<float>(area), error);
+    else if (k.slot == vdk::KeySlot::AppendageFormFactor && form_factor == 0)
+      changed.OnePlusK2Given(kind) = 0;
+    else if (k.slot == vdk::KeySlot::AppendageFormFactor)
+      taken = vdk::SET_SHIP_VALUE(changed, k.path, static_cast<float>(form_factor), error);
+    if (!taken) throw InputError("E104", vdk::EXIT_BAD_INPUT, error);
+  }
+  vdk::DERIVE_SHIP(changed);
+  own().record = std::move(changed);
 }
 
 std::string Ship::name() const {

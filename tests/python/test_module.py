@@ -145,7 +145,14 @@ def test_errors_are_python_exceptions_with_the_programs_message(tmp_path):
         ship.breadth = -1.0
     with pytest.raises(TypeError):
         ship["B"] = "wide"
+    with pytest.raises(ValueError, match="area"):
+        ship.set_appendage(1, math.nan)
+    with pytest.raises(ValueError, match="form_factor"):
+        ship.set_appendage(2, 10.0, form_factor=-1.0)
+    with pytest.raises(TypeError):
+        v.calculate(None, blades=4)
     assert ship["B"] == 32.0  # a refused value leaves the ship as it was
+    assert ship.appendage(2) == (50.0, 1.5)
     with pytest.raises(ValueError, match="blades"):
         v.calculate(ship)  # a propulsion file without a blade number
     with pytest.raises(ValueError, match="blades"):
