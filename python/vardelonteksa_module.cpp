@@ -458,7 +458,8 @@ was. Ship() is an empty ship; read_ship() reads one.)");
                s.file_name() + ">";
       });
 
-  m.def("read_ship", &v::read_ship, py::arg("path"), kReadShipDoc);
+  m.def("read_ship", &v::read_ship, py::arg("path"), py::call_guard<py::gil_scoped_release>(),
+        kReadShipDoc);
   m.def("ship_from_toml", &v::ship_from_toml, py::arg("text"), py::arg("file_name") = "ship.toml",
         "Reads a ship from the text of a named-key file; InputError when it does not read.");
 
