@@ -50,8 +50,9 @@ std::optional<OptionRefusal> CHECK_RUN_OPTIONS(const RunOptions& o, const ShipRe
   if (o.etad_auto() && !FRACTION(o.etad_start))
     return OptionRefusal{"etad_start", "the first assumed efficiency " + NUMBER(o.etad_start) +
                                            " must lie between 0 and 1"};
-  if (o.EAR && !(*o.EAR > 0.0f))
-    return OptionRefusal{"ear", "the expanded area ratio " + NUMBER(*o.EAR) + " must be above 0"};
+  if (o.EAR && !(*o.EAR > 0.0f && std::isfinite(*o.EAR)))
+    return OptionRefusal{
+        "ear", "the expanded area ratio " + NUMBER(*o.EAR) + " must be a finite number above 0"};
   // A propeller is determined when D or N is given and there are speeds
   // enough for the propulsion analysis.
   if (blades_required && !o.Z && ship.NoDN == 0 && ship.NSPEED > 4)

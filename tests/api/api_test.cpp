@@ -78,7 +78,7 @@ TEST(Api, CalculatesWithTheOptionsAndRefusesWhatTheRunCannotUse) {
   EXPECT_EQ(mismatch.stop()->code, "E301");
   EXPECT_EQ(mismatch.status(), 3);
 
-  for (const v::Options& bad : {O({}), O(9), O(4, 1.5), O(4, {}, 0.0)}) {
+  for (const v::Options& bad : {O({}), O(9), O(4, 1.5), O(4, {}, 0.0), O(4, {}, HUGE_VAL)}) {
     EXPECT_THROW(v::calculate(ship, bad), v::InputError);
   }
   EXPECT_THROW(r.speed_column("no such column"), v::InputError);
