@@ -29,7 +29,7 @@
 
 namespace vardelonteksa {
 
-// The program's version, e.g. "1.4.0".
+// The program's version, e.g. "1.0".
 std::string version();
 
 // Input that cannot be used: its message is the program's English message
