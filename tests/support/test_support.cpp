@@ -10,6 +10,7 @@
 
 #include "format/format.hpp"
 #include "input/ship_file_layout.hpp"
+#include "input/ship_files.hpp"
 
 namespace vdk::test {
 
@@ -164,118 +165,6 @@ std::string num(float v) {
   return std::string(buf, res.ptr);
 }
 
-// The comment lines of the example data file, group after group; the file
-// layout says how many of them stand before each group's values.
-constexpr std::string_view kComments[] = {
-    // Group 1: RHO, GRAV
-    "*****************************************************************",
-    "*  VARDELONTEKSA - GEMI VERI DOSYASI (ship data file)           *",
-    "*  Every value line is preceded by its comment lines; comments  *",
-    "*  are copied to VARDELONTEKSA.CRL and never interpreted.       *",
-    "*  Values are free format: blanks or commas between numbers,    *",
-    "*  text after the needed numbers on a value line is ignored.    *",
-    "*  Units: m, m2, m3, kg/m3, m/s2; speeds in knots.              *",
-    "*                                                               *",
-    "*  Example ship: 205 m single-screw cargo liner, 25 knots trial *",
-    "*****************************************************************",
-    "",
-    "Water density RHO (kg/m3) and gravity GRAV (m/s2)",
-    "  RHO      GRAV",
-    // Groups 2..11
-    "Waterline length Lwl (m)",
-    "Length between perpendiculars Lbp (m)",
-    "Moulded breadth B (m)",
-    "Draught forward Tf and aft Ta (m)",
-    "Displacement volume V (m3)",
-    "LCB (m) from Lbp/2, positive forward",
-    "Bulb transverse area ABT (m2) at the FP, 0 = no bulb",
-    "Height HB (m) of the centroid of ABT above the base line",
-    "Immersed transom area AT (m2), 0 = none",
-    "Midship section coefficient Cm, waterplane coefficient Cwp",
-    // Group 12
-    "Stern shape parameter Cstern:",
-    "   -25  pram with gondola",
-    "   -10  V-shaped sections",
-    "     0  normal section shape",
-    "    10  U-shaped sections with Hogner stern",
-    "Cstern",
-    // Groups 13..16
-    "Half angle of entrance IE (degrees), below 1 = estimate it",
-    "Wetted surface S without appendages (m2), below 1 = estimate it",
-    "Model scale (ship length / model length), 0 = no model values;",
-    "water temperature of the model test (deg C, 0..30)",
-    "  ModelScale  ModelWaterTemp",
-    "Wind resistance: depth at the FP DepthFP (m) and frontal area",
-    "ONYUZ (m2) of deckhouses and deck cargo; 0 switches wind off",
-    "  DepthFP  ONYUZ",
-    // Groups 17, 18
-    "Number of speeds NSPEED (at most 50), then the speeds (knots), ascending",
-    "Trial speed Vtrial (knots), one of the speeds above",
-    // Group 19 (heading) and the appendage groups 20..30
-    "Appendages: wetted area Sapp (m2, 0 = not fitted) and (1+k2)",
-    "(0 = the program's default form factor of that appendage kind)",
-    "  Sapp  (1+k2)",
-    "1  rudder behind skeg",
-    "2  rudder behind stern (single screw)",
-    "3  twin-screw balance rudders",
-    "4  shaft brackets",
-    "5  skeg",
-    "6  strut bossings",
-    "7  hull bossings",
-    "8  shafts",
-    "9  stabilizer fins",
-    "10 sonar dome",
-    "11 bilge keels",
-    // Group 31
-    "Bow thruster tunnels: number of openings NBT (integer)",
-    "and tunnel diameter DBT (m)",
-    "  NBT  DBT",
-    // Groups 32..36
-    "Propeller data. Give D, N, P/D as follows (0 = not given):",
-    "  D only       : optimum rpm and P/D are searched (Kt/J^2)",
-    "  N only       : optimum diameter and P/D are searched (Kt/J^4)",
-    "  D and N      : the P/D giving the required thrust is found",
-    "  D, N and P/D : the operating point of that propeller",
-    "  neither D nor N: resistance only",
-    "",
-    "Propeller diameter D (m)",
-    "Propeller revolutions N (rpm)",
-    "Pitch ratio P/D",
-    "Shaft centre height above the base line (m);",
-    "0 = 0.32 Ta",
-    "Controllable-pitch propeller: 1 = yes,",
-    "0 = fixed pitch",
-    // Group 37
-    "Number of propellers NPROP, open-water series SERIES",
-    "(1 = Wageningen B, 2 = Gawn), podded drive IPOD (1 = pod,",
-    "0 = shaft line); three integers",
-    "  NPROP  SERIES  IPOD",
-    // Groups 38..40
-    "Engine load MCR as a fraction of the maximum continuous rating",
-    "Sea margin as a fraction (0.15 = 15 %)",
-    "Shaft transmission efficiency etas",
-    // Group 41
-    "Correction factors:",
-    "  FFDF   on the form factor (1+k); below 0.05 sets (1+k) = 1",
-    "  CFw    on the wake fraction w",
-    "  CFt    on the thrust deduction t",
-    "  CFetaR on the relative rotative efficiency",
-    "  FFDF  CFw  CFt  CFetaR",
-    // Group 42
-    "Hull roughness: 0 = Holtrop's correlation allowance;",
-    "between 0 and 1 = CA*1000 given directly; above 1 = roughness",
-    "in micrometres (ITTC formula)",
-    // Group 43
-    "Wave-resistance correction factors: their number NCORR",
-    "(0 = no correction, or 2 to 10), then the factors, which apply",
-    "at NCORR equally spaced speeds from the first to the last speed.",
-    "A factor multiplies the residual resistance coefficient CR at",
-    "its speed; factors in between are interpolated.",
-    "",
-    "",
-    "  NCORR  Fcorr(1) .. Fcorr(NCORR)",
-};
-
 // The value line of one group as a person types it: the values two blanks apart.
 std::string value_line(const ShipFile& f, const ShipFileGroup& g) {
   const ShipRecord& s = f.ship;
@@ -312,16 +201,18 @@ std::string value_line(const ShipFile& f, const ShipFileGroup& g) {
 }  // namespace
 
 std::string ship_file_text(const ShipFile& f) {
+  // The comment lines of the example data file, group after group.
+  const std::vector<std::string> comments = STANDARD_COMMENTS();
   std::string text;
   std::size_t comment = 0;
   for (const ShipFileGroup& g : SHIP_FILE_GROUPS()) {
     for (int k = 0; k < g.comment_lines; ++k) {
-      if (comment == std::size(kComments)) throw std::logic_error("too few comment lines");
-      text += std::string(kComments[comment++]) + '\n';
+      if (comment == comments.size()) throw std::logic_error("too few comment lines");
+      text += comments[comment++] + '\n';
     }
     if (g.shape != GroupShape::Heading) text += value_line(f, g) + '\n';
   }
-  if (comment != std::size(kComments)) throw std::logic_error("too many comment lines");
+  if (comment != comments.size()) throw std::logic_error("too many comment lines");
   return text;
 }
 
