@@ -22,6 +22,7 @@
 #include "run/calculate.hpp"
 #include "view/quantities.hpp"
 #include "view/result_view.hpp"
+#include "view/speed_values.hpp"
 
 namespace vardelonteksa {
 
@@ -363,51 +364,6 @@ std::optional<TrialPoint> TRIAL_POINT(const vdk::ResultView& v) {
   return p;
 }
 
-// The per-speed values by the keys of the JSON file's per_speed group.
-struct SpeedKey {
-  const char* key;
-  std::optional<float> (*get)(const vdk::SpeedView&);
-};
-#define VDK_KEY(key, expr)                                                    \
-  {                                                                           \
-    key, [](const vdk::SpeedView& s) -> std::optional<float> { return expr; } \
-  }
-const SpeedKey kSpeedKeys[] = {
-    VDK_KEY("Vs", s.Vs),
-    VDK_KEY("v", s.v),
-    VDK_KEY("Fn", s.Fn),
-    VDK_KEY("Rn", s.Rn),
-    VDK_KEY("CF", s.CF),
-    VDK_KEY("CV", s.CV),
-    VDK_KEY("1+k", s.OnePlusK),
-    VDK_KEY("S", s.S),
-    VDK_KEY("RF", s.RF),
-    VDK_KEY("RAPP", s.RAPP),
-    VDK_KEY("RAIR", s.RAIR),
-    VDK_KEY("RW", s.RW),
-    VDK_KEY("RB", s.RB),
-    VDK_KEY("RTR", s.RTR),
-    VDK_KEY("RBT", s.RBT),
-    VDK_KEY("CA", s.CA),
-    VDK_KEY("RA", s.RA),
-    VDK_KEY("RV", s.RV),
-    VDK_KEY("RT", s.RT),
-    VDK_KEY("CT", s.CT),
-    VDK_KEY("CR", s.CR),
-    VDK_KEY("CW", s.CW),
-    VDK_KEY("correction_factor", s.correction_factor),
-    VDK_KEY("CR_corrected", s.CR_corrected),
-    VDK_KEY("CT_corrected", s.CT_corrected),
-    VDK_KEY("RT_corrected", s.RT_corrected),
-    VDK_KEY("PE", s.PE),
-    VDK_KEY("PE_corrected", s.PE_corrected),
-    VDK_KEY("PE_trial", s.PE_trial),
-    VDK_KEY("w", s.w),
-    VDK_KEY("t", s.t),
-    VDK_KEY("etaR", s.etaR),
-};
-#undef VDK_KEY
-
 // The trial point's numbers by the keys of the JSON file's trial group.
 struct TrialKey {
   const char* key;
@@ -495,7 +451,8 @@ const Stop* Result::stop() const {
 }
 
 std::vector<double> Result::speed_column(std::string_view key) const {
-  for (const SpeedKey& k : kSpeedKeys)
+  // The keys of the JSON file's per_speed group.
+  for (const vdk::PerSpeedValue& k : vdk::PER_SPEED_VALUES())
     if (k.key == key) {
       std::vector<double> column;
       for (const vdk::SpeedView& s : impl_->view.speeds()) column.push_back(D(k.get(s)));
@@ -505,7 +462,7 @@ std::vector<double> Result::speed_column(std::string_view key) const {
 }
 
 const std::vector<Quantity>& Result::speed_quantities() {
-  static const std::vector<Quantity> list = QUANTITIES_OF(kSpeedKeys);
+  static const std::vector<Quantity> list = QUANTITIES_OF(vdk::PER_SPEED_VALUES());
   return list;
 }
 

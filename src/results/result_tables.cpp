@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "format/text_fields.hpp"
 #include "view/quantities.hpp"
+#include "view/speed_values.hpp"
 
 namespace vdk {
 
@@ -27,63 +29,36 @@ std::string F_OPT(const std::optional<float>& v) {
   return v ? F(*v) : std::string();
 }
 
-// A table of per-speed columns: each named by its catalogue key (the header
-// is the key's symbol and unit) and read from the speed's view.
-struct SpeedColumn {
-  const char* key;
-  std::optional<float> (*cell)(const SpeedView&);
-};
-
+// A table of per-speed columns, each named by its catalogue key: the header
+// is the key's symbol and unit, the cells are read from the speed's view.
 ResultTable SPEED_TABLE(const ResultView& v, std::string name, std::string title,
-                        const std::vector<SpeedColumn>& columns) {
+                        std::initializer_list<std::string_view> keys) {
   ResultTable t{std::move(name), std::move(title), {"i"}, {}};
-  for (const SpeedColumn& c : columns) t.headers.push_back(CSV_HEADER(c.key));
+  std::vector<const PerSpeedValue*> columns;
+  for (std::string_view key : keys) {
+    columns.push_back(&SPEED_VALUE(key));
+    t.headers.push_back(CSV_HEADER(key));
+  }
   for (const SpeedView& s : v.speeds()) {
     Row row{I(s.i)};
-    for (const SpeedColumn& c : columns) row.push_back(F_OPT(c.cell(s)));
+    for (const PerSpeedValue* c : columns) row.push_back(F_OPT(c->get(s)));
     t.rows.push_back(std::move(row));
   }
   return t;
 }
 
-#define VDK_COL(key, expr)                                               \
-  {                                                                      \
-    key, [](const SpeedView& s) -> std::optional<float> { return expr; } \
-  }
-
 ResultTable RESISTANCE_TABLE(const ResultView& v) {
-  return SPEED_TABLE(v, "resistance", "Resistance per speed",
-                     {VDK_COL("Vs", s.Vs),
-                      VDK_COL("Fn", s.Fn),
-                      VDK_COL("Rn", s.Rn),
-                      VDK_COL("CF", s.CF),
-                      VDK_COL("CV", s.CV),
-                      VDK_COL("1+k", s.OnePlusK),
-                      VDK_COL("RF", s.RF),
-                      VDK_COL("RAPP", s.RAPP),
-                      VDK_COL("RAIR", s.RAIR),
-                      VDK_COL("RW", s.RW),
-                      VDK_COL("RB", s.RB),
-                      VDK_COL("RTR", s.RTR),
-                      VDK_COL("RBT", s.RBT),
-                      VDK_COL("CA", s.CA),
-                      VDK_COL("RA", s.RA),
-                      VDK_COL("RV", s.RV),
-                      VDK_COL("RT", s.RT),
-                      VDK_COL("CT", s.CT),
-                      VDK_COL("CR", s.CR),
-                      VDK_COL("CW", s.CW),
-                      VDK_COL("correction_factor", s.correction_factor),
-                      VDK_COL("CR_corrected", s.CR_corrected),
-                      VDK_COL("CT_corrected", s.CT_corrected),
-                      VDK_COL("RT_corrected", s.RT_corrected)});
+  return SPEED_TABLE(
+      v, "resistance", "Resistance per speed",
+      {"Vs",           "Fn",           "Rn",          "CF", "CV",  "1+k", "RF",
+       "RAPP",         "RAIR",         "RW",          "RB", "RTR", "RBT", "CA",
+       "RA",           "RV",           "RT",          "CT", "CR",  "CW",  "correction_factor",
+       "CR_corrected", "CT_corrected", "RT_corrected"});
 }
 
 ResultTable POWERS_TABLE(const ResultView& v) {
-  ResultTable t = SPEED_TABLE(
-      v, "powers", "Powers per speed",
-      {VDK_COL("Vs", s.Vs), VDK_COL("PE", s.PE), VDK_COL("PE_corrected", s.PE_corrected),
-       VDK_COL("PE_trial", s.PE_trial), VDK_COL("PB", s.PB_service), VDK_COL("N", s.N_service)});
+  ResultTable t = SPEED_TABLE(v, "powers", "Powers per speed",
+                              {"Vs", "PE", "PE_corrected", "PE_trial", "PB", "N"});
   // The brake power of the minimum-service table is a whole number of kW.
   for (std::size_t k = 0; k < t.rows.size(); ++k)
     if (const std::optional<float> pb = v.speeds()[k].PB_service)
@@ -94,15 +69,11 @@ ResultTable POWERS_TABLE(const ResultView& v) {
 ResultTable FACTORS_TABLE(const ResultView& v) {
   ResultTable t =
       SPEED_TABLE(v, "propulsion_factors", "Propulsion factors per speed (selected propeller)",
-                  {VDK_COL("Vs", s.Vs), VDK_COL("w", s.w), VDK_COL("t", s.t),
-                   VDK_COL("etaR", s.etaR), VDK_COL("etaH", s.etaH_service),
-                   VDK_COL("eta0", s.eta0_service), VDK_COL("etad", s.etad_service)});
+                  {"Vs", "w", "t", "etaR", "etaH", "eta0", "etad"});
   // One row per speed with the factors of the selected propeller.
   std::erase_if(t.rows, [](const Row& r) { return r[2].empty(); });
   return t;
 }
-
-#undef VDK_COL
 
 // One block of the other methods as rows: quantity, method, propellers, speed, value.
 void OTHER_FACTOR_ROWS(ResultTable& t, const std::string& block, const OtherMethodFactors& f) {

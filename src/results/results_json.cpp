@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "propeller/open_water.hpp"
 #include "results/json_tree.hpp"
+#include "view/speed_values.hpp"
 
 namespace vdk {
 
@@ -220,27 +222,22 @@ N<RunResult> VALUES_USED() {
 // the block stopped before the value.
 class PerSpeed : public Node<V> {
  public:
-  using Cell = std::optional<float> (*)(const SpeedView&);
-  struct Column {
-    const char* key;
-    Cell cell;
-  };
-  explicit PerSpeed(std::vector<Column> columns) : columns_(std::move(columns)) {
-    for (const Column& c : columns_) QUANTITY(c.key);
+  explicit PerSpeed(std::span<const PerSpeedValue> columns) : columns_(columns) {
+    for (const PerSpeedValue& c : columns_) QUANTITY(c.key);
   }
   Json value(const V& v) const override {
     Json j = Json::object();
     Json numbers = Json::array();
     for (const SpeedView& s : v.speeds()) numbers.push_back(s.i);
     APPEND(j, "i", std::move(numbers));
-    for (const Column& c : columns_) {
+    for (const PerSpeedValue& c : columns_) {
       Json a = Json::array();
       a.get_ref<Json::array_t&>().reserve(v.speeds().size());
       for (const SpeedView& s : v.speeds()) {
-        const std::optional<float> x = c.cell(s);
+        const std::optional<float> x = c.get(s);
         a.push_back(x ? Json(*x) : Json(nullptr));
       }
-      APPEND(j, c.key, std::move(a));
+      APPEND(j, std::string(c.key).c_str(), std::move(a));
     }
     return j;
   }
@@ -252,14 +249,14 @@ class PerSpeed : public Node<V> {
     i["items"] = TYPE_SCHEMA({"integer"});
     i["description"] = "speed number, from 1";
     props["i"] = std::move(i);
-    for (const Column& c : columns_) {
-      req.push_back(c.key);
+    for (const PerSpeedValue& c : columns_) {
+      req.push_back(std::string(c.key));
       const Quantity& q = QUANTITY(c.key);
       Json a = TYPE_SCHEMA({"array"});
       a["items"] = NUMBER_SCHEMA(true);
       a["description"] = std::string(q.name) + (q.unit.empty() ? "" : ", " + std::string(q.unit)) +
                          ": " + std::string(q.description);
-      props[c.key] = std::move(a);
+      props[std::string(c.key)] = std::move(a);
     }
     s["required"] = std::move(req);
     s["properties"] = std::move(props);
@@ -269,50 +266,11 @@ class PerSpeed : public Node<V> {
   bool leaf() const override { return false; }
 
  private:
-  std::vector<Column> columns_;
+  std::span<const PerSpeedValue> columns_;
 };
 
 N<V> PER_SPEED() {
-  using S = SpeedView;
-#define VDK_COL(key, expr)                                       \
-  {                                                              \
-    key, [](const S& s) -> std::optional<float> { return expr; } \
-  }
-  return std::make_shared<PerSpeed>(std::vector<PerSpeed::Column>{
-      VDK_COL("Vs", s.Vs),
-      VDK_COL("v", s.v),
-      VDK_COL("Fn", s.Fn),
-      VDK_COL("Rn", s.Rn),
-      VDK_COL("CF", s.CF),
-      VDK_COL("CV", s.CV),
-      VDK_COL("1+k", s.OnePlusK),
-      VDK_COL("S", s.S),
-      VDK_COL("RF", s.RF),
-      VDK_COL("RAPP", s.RAPP),
-      VDK_COL("RAIR", s.RAIR),
-      VDK_COL("RW", s.RW),
-      VDK_COL("RB", s.RB),
-      VDK_COL("RTR", s.RTR),
-      VDK_COL("RBT", s.RBT),
-      VDK_COL("CA", s.CA),
-      VDK_COL("RA", s.RA),
-      VDK_COL("RV", s.RV),
-      VDK_COL("RT", s.RT),
-      VDK_COL("CT", s.CT),
-      VDK_COL("CR", s.CR),
-      VDK_COL("CW", s.CW),
-      VDK_COL("correction_factor", s.correction_factor),
-      VDK_COL("CR_corrected", s.CR_corrected),
-      VDK_COL("CT_corrected", s.CT_corrected),
-      VDK_COL("RT_corrected", s.RT_corrected),
-      VDK_COL("PE", s.PE),
-      VDK_COL("PE_corrected", s.PE_corrected),
-      VDK_COL("PE_trial", s.PE_trial),
-      VDK_COL("w", s.w),
-      VDK_COL("t", s.t),
-      VDK_COL("etaR", s.etaR),
-  });
-#undef VDK_COL
+  return std::make_shared<PerSpeed>(PER_SPEED_VALUES());
 }
 
 // --- speed blocks -----------------------------------------------------------------------
