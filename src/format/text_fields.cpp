@@ -13,6 +13,22 @@ std::string SHORTEST_FLOAT(float v) {
   return std::string(buf, res.ptr);
 }
 
+std::string PRINTABLE_TEXT(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x20 || b == 0x7F) {
+      out += "\\x";
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
 std::string CSV_FIELD(std::string_view text) {
   const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));

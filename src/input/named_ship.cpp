@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/stop.hpp"
+#include "format/text_fields.hpp"
 #include "input/ship_files.hpp"
 #include "input/ship_keys.hpp"
 
@@ -32,20 +33,7 @@ Place PLACE_OF(const toml::source_region& r) {
 // A text of the file as a message can show it: control bytes as \xNN, and
 // no longer than 60 bytes.
 std::string SHOWN_TEXT(std::string_view text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (char ch : text.substr(0, 60)) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x20 || b == 0x7F) {
-      out += "\\x";
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    } else {
-      out += ch;
-    }
-  }
-  if (text.size() > 60) out += "...";
-  return out;
+  return PRINTABLE_TEXT(text.substr(0, 60)) + (text.size() > 60 ? "..." : "");
 }
 
 std::string TYPE_NAME(const toml::node& n) {

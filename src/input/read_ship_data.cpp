@@ -8,6 +8,7 @@
 
 #include "core/stop.hpp"
 #include "format/format.hpp"
+#include "format/text_fields.hpp"
 #include "input/ship_file_layout.hpp"
 
 namespace vdk {
@@ -16,23 +17,6 @@ namespace {
 
 bool is_sep(char c) {
   return c == ' ' || c == ',' || c == '\t';
-}
-
-// The token as it can be shown on a console: control bytes as \xNN.
-std::string printable(std::string_view tok) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (char ch : tok) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b < 0x20 || b == 0x7F) {
-      out += "\\x";
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    } else {
-      out += ch;
-    }
-  }
-  return out;
 }
 
 // The text written, cut into its lines (without the line ends).
@@ -200,7 +184,8 @@ class DataReader {
       while (a > 0 && line[a - 1] != ' ' && line[a - 1] != '\t') --a;
       while (b < line.size() && line[b] != ' ' && line[b] != '\t') ++b;
       result_.ship.read_remarks.push_back(ReadRemark{ReadRemark::Kind::CommaBetweenDigits, line_no_,
-                                                     group_, printable(line.substr(a, b - a))});
+                                                     group_,
+                                                     PRINTABLE_TEXT(line.substr(a, b - a))});
       return;  // one remark a line is enough
     }
   }
@@ -215,11 +200,11 @@ class DataReader {
   }
   bool fail_value(std::string_view field, std::string_view tok, std::string_view kind) {
     std::ostringstream msg;
-    msg << field << " ICIN " << kind << " BEKLENIYORDU, OKUNAN: '" << printable(tok) << "'";
+    msg << field << " ICIN " << kind << " BEKLENIYORDU, OKUNAN: '" << PRINTABLE_TEXT(tok) << "'";
     const bool whole = kind == "TAMSAYI";
     return fail(msg.str(), std::string(field) + " must be " +
                                (whole ? "a whole number" : "a number") + ", read '" +
-                               printable(tok) + "'" + ADVICE(tok, whole));
+                               PRINTABLE_TEXT(tok) + "'" + ADVICE(tok, whole));
   }
 
   std::istream& data_;
