@@ -74,31 +74,62 @@ Place PLACE_AT(std::string_view t, std::size_t pos) {
 // backslash (and the blanks and line ends after it) in a multi-line text.
 // Keys, numbers and booleans are plain ASCII, so such a character is an
 // error anyway; toml++ 3.3 makes that test undefined for most letters
-// (U+00A1 to U+0499, the Turkish ones among them), so the file is refused
-// before the parser sees it. A quote opens a text only where a value or a
-// key may begin, not inside a word or a number ("2.'").
+// (U+00A1 to U+0499, the Turkish ones among them, and U+FBE6 to U+FEFE), so
+// the file is refused before the parser sees it. A quote opens a text only
+// where the parser reads a key or a value from it: as the first character of
+// a word, at the start of a line or after "=", "[", "{" or (inside brackets)
+// ",". Inside a word it does not: the parser reads a value that begins with a
+// digit or a sign as far as a blank, "]", "}", "," or "#", testing every
+// character on the way, quotes and brackets included (as in "2.'" or
+// "+-1>'").
 std::optional<Place> NON_ASCII_OUTSIDE_TEXT(std::string_view t) {
   enum class In { Out, Comment, Basic, Literal, MultiBasic, MultiLiteral };
   In in = In::Out;
   const auto at = [&t](std::size_t i, std::string_view s) { return t.substr(i, s.size()) == s; };
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  const auto word = [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '+' || c == '-' ||
-           c == '.' || c == ':';
-  };
+  char last = '\n';   // the last character outside texts and comments; a line end at first
+  bool word = false;  // inside a word the parser reads through
+  int depth = 0;      // open brackets and braces
   for (std::size_t k = at(0, "\xEF\xBB\xBF") ? 3 : 0; k < t.size(); ++k) {
     const auto b = static_cast<unsigned char>(t[k]);
     if (b == '\n' && in != In::MultiBasic && in != In::MultiLiteral) {
       in = In::Out;
+      word = false;
+      if (depth == 0) last = '\n';
       continue;
     }
     switch (in) {
       case In::Out: {
         if (b >= 0x80) return PLACE_AT(t, k);
-        const bool opens = k == 0 || !word(t[k - 1]);
-        if (b == '#') in = In::Comment;
-        if (b == '"' && opens) in = at(k, "\"\"\"") ? (k += 2, In::MultiBasic) : In::Basic;
-        if (b == '\'' && opens) in = at(k, "'''") ? (k += 2, In::MultiLiteral) : In::Literal;
+        const char c = static_cast<char>(b);
+        if (blank(c)) {
+          word = false;
+          break;
+        }
+        const bool opens = !word && (last == '\n' || last == '=' || last == '[' || last == '{' ||
+                                     (last == ',' && depth > 0));
+        if (c == '"' && opens) in = at(k, "\"\"\"") ? (k += 2, In::MultiBasic) : In::Basic;
+        if (c == '\'' && opens) in = at(k, "'''") ? (k += 2, In::MultiLiteral) : In::Literal;
+        if (in != In::Out) {
+          word = true;  // what follows the text continues it
+          last = 'x';
+          break;
+        }
+        if (c == '#' || c == ']' || c == '}' || c == ',') {
+          word = false;  // the end of a word
+          if (c == '#') {
+            in = In::Comment;  // leaves the last character as it was
+            break;
+          }
+        } else if (!word && (c == '[' || c == '{' || c == '=')) {
+          // Brackets and "=" open where a word may begin; inside a word they
+          // are part of it.
+        } else {
+          word = true;
+        }
+        if (c == '[' || c == '{') ++depth;
+        if ((c == ']' || c == '}') && depth > 0) --depth;
+        last = c;
         break;
       }
       case In::Comment:

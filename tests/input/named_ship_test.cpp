@@ -115,6 +115,10 @@ TEST(NamedShip, BadInputStopsAtItsLineAndColumnNamingTheKey) {
       {WITH("breadth = 32.0", "breadth = 32,0"), "", "use a decimal point"},
       {WITH("breadth = 32.0", "genişlik = 32.0"), "", "a character outside ASCII"},
       {WITH("name = ", "name = \"\"\"a\\\n  ğ\"\"\"\nx = "), "", "a character outside ASCII"},
+      // A quote (or a bracket) inside a wrong value opens no text: the parser
+      // reads through it.
+      {"[l]\n ohips =+-1>'\xEF\xBA\xBF'\n", "", "a character outside ASCII"},
+      {"[l]\nc = 5.0\x01['\xCC\x9B'\n", "", "a character outside ASCII"},
       {WITH("[hull]", "[hul]"), "hul", "unknown key hul; did you mean hull?"},
       {"water = 1025.0\n", "water", "water is a table: write [water]"},
       {WITH("[appendages.rudder_behind_stern]", "[appendages.rudder]"), "appendages.rudder",
