@@ -107,52 +107,9 @@ std::vector<std::string> split_lines(const std::string& text) {
 
 ShipFile worked_example() {
   ShipFile f;
-  ShipRecord& s = f.ship;
-  s.RHO = 1025.0f;
-  s.GRAV = 9.81f;
-  s.Lwl = 205.0f;
-  s.Lbp = 205.0f;
-  s.B = 32.0f;
-  s.Tf = 10.0f;
-  s.Ta = 10.0f;
-  s.V = 37500.0f;
-  s.LCB = -1.5375f;
-  s.ABT = 20.0f;
-  s.HB = 4.0f;
-  s.AT = 16.0f;
-  s.Cm = 0.98f;
-  s.Cwp = 0.75f;
-  s.Cstern = 10.0f;
-  s.IE = 0.0f;
-  s.S = 0.0f;
-  s.ModelScale = 25.0f;
-  s.ModelWaterTemp = 15.0f;
-  s.DepthFP = 0.0f;
-  s.ONYUZ = 0.0f;
-  s.NSPEED = 7;
-  for (int i = 1; i <= 7; ++i) s.Vs(i) = 20.0f + static_cast<float>(i);
-  s.Vtrial = 25.0f;
-  s.Sapp(2) = 50.0f;
-  f.k2_given(2) = 1.5f;
-  s.NBT = 0;
-  s.DBT = 0.0f;
-  s.D = 6.5f;
-  s.N = 0.0f;
-  s.PD = 0.0f;
-  f.shaft_height = 0.0f;
-  s.CPPropeller = 0.0f;
-  s.NPROP = 1;
-  s.SERIES = 1;
-  s.IPOD = 0;
-  s.MCR = 0.85f;
-  s.SeaMargin = 0.15f;
-  s.etas = 0.98f;
-  s.FFDF = 1.0f;
-  s.CFw = 1.0f;
-  s.CFt = 1.0f;
-  s.CFetaR = 1.0f;
-  s.Roughness = 0.0f;
-  s.NCORR = 0;
+  f.ship = EXAMPLE_SHIP();
+  f.ship.name.clear();  // a data file names no ship
+  f.k2_given(2) = f.ship.OnePlusK2Given(2);
   return f;
 }
 
