@@ -29,29 +29,29 @@ std::string STOP_MESSAGE(const Stop& stop, const std::vector<std::string>& lines
 
 // One variant: the base ship with the variant's values, derived again,
 // checked as a data file is, and calculated with the sweep's options.
-SweepRow CALCULATE_VARIANT(const SweepSpec& spec, std::size_t index) {
+SweepRow CALCULATE_VARIANT(const SweepPlan& plan, std::size_t index) {
   SweepRow row;
-  row.values = spec.variants.rows[index];
-  const ShipRecord ship = VARIANT_SHIP(spec.base, spec.variants.names, row.values, spec.hold_cb);
-  if (spec.hold_cb) row.values.push_back(ship.V);
+  row.values = plan.variants.rows[index];
+  const ShipRecord ship = VARIANT_SHIP(plan.base, plan.variants.names, row.values, plan.hold_cb);
+  if (plan.hold_cb) row.values.push_back(ship.V);
   const ValidationResult checked = VALIDATE_SHIP_DATA(ship);
   if (checked.stop) {
     row.status = checked.stop->status;
     row.message = STOP_MESSAGE(*checked.stop, checked.message_lines);
-    if (spec.each) spec.each(SweepVariant{index, ship, checked, nullptr}, row);
+    if (plan.each) plan.each(SweepVariant{index, ship, checked, nullptr}, row);
     return row;
   }
   RunDocument doc;
   doc.version = PROGRAM_VERSION;
-  doc.data_name = spec.data_name;
-  doc.run_date = spec.run_date;
+  doc.data_name = plan.data_name;
+  doc.run_date = plan.run_date;
   doc.ship = ship;
-  doc.options = spec.options;
-  doc.result = CALCULATE_RUN(ship, spec.options);
+  doc.options = plan.options;
+  doc.result = CALCULATE_RUN(ship, plan.options);
   doc.status = doc.result->status();
   const ResultView view(std::move(doc));
   FILL_SWEEP_ROW(row, view);
-  if (spec.each) spec.each(SweepVariant{index, view.ship(), checked, &view}, row);
+  if (plan.each) plan.each(SweepVariant{index, view.ship(), checked, &view}, row);
   return row;
 }
 
@@ -96,12 +96,12 @@ void FILL_SWEEP_ROW(SweepRow& row, const ResultView& view) {
   for (const Warning& w : view.warnings()) row.warnings.push_back(w.code);
 }
 
-SweepResult RUN_SWEEP(const SweepSpec& spec) {
+SweepResult RUN_SWEEP(const SweepPlan& plan) {
   SweepResult r;
-  r.names = spec.variants.names;
-  if (spec.hold_cb) r.names.push_back("V");
-  r.method = spec.options.method;
-  const std::size_t total = spec.variants.rows.size();
+  r.names = plan.variants.names;
+  if (plan.hold_cb) r.names.push_back("V");
+  r.method = plan.options.method;
+  const std::size_t total = plan.variants.rows.size();
   r.rows.resize(total);
 
   // Workers take the next variant from a shared counter; each row goes to
@@ -111,9 +111,9 @@ SweepResult RUN_SWEEP(const SweepSpec& spec) {
   auto work = [&] {
     for (std::size_t k; (k = next.fetch_add(1)) < total;) {
       try {
-        r.rows[k] = CALCULATE_VARIANT(spec, k);
+        r.rows[k] = CALCULATE_VARIANT(plan, k);
       } catch (const std::exception& e) {
-        r.rows[k].values = spec.variants.rows[k];
+        r.rows[k].values = plan.variants.rows[k];
         r.rows[k].status = EXIT_INTERNAL;
         r.rows[k].message = std::string("internal error: ") + e.what();
         const std::lock_guard<std::mutex> lock(fault_lock);
@@ -125,14 +125,14 @@ SweepResult RUN_SWEEP(const SweepSpec& spec) {
   const auto start = std::chrono::steady_clock::now();
   {
     std::vector<std::jthread> workers;
-    const std::size_t n = std::max<std::size_t>(1, std::min<std::size_t>(spec.jobs, total));
+    const std::size_t n = std::max<std::size_t>(1, std::min<std::size_t>(plan.jobs, total));
     for (std::size_t k = 1; k < n; ++k) workers.emplace_back(work);
-    if (spec.progress) {
+    if (plan.progress) {
       // The calling thread reports while the workers calculate.
       workers.emplace_back(work);
       while (done.load() < total) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        spec.progress(
+        plan.progress(
             done.load(), total,
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
       }

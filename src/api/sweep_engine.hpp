@@ -53,7 +53,7 @@ struct SweepVariant {
   const ResultView* view;  // null when the checks refused the ship
 };
 
-struct SweepSpec {
+struct SweepPlan {
   ShipRecord base;
   VariantTable variants;
   bool hold_cb = false;
@@ -68,9 +68,9 @@ struct SweepSpec {
   std::function<void(std::size_t done, std::size_t total, double seconds)> progress;
 };
 
-// Every variant of the spec; a variant that throws gets status 4 and the
+// Every variant of the plan; a variant that throws gets status 4 and the
 // error's text in its row, and the first such error is kept in `fault`.
-SweepResult RUN_SWEEP(const SweepSpec& spec);
+SweepResult RUN_SWEEP(const SweepPlan& plan);
 
 // The row of one variant from its view (the varied values left to the caller).
 void FILL_SWEEP_ROW(SweepRow& row, const ResultView& view);

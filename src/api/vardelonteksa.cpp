@@ -601,14 +601,14 @@ SweepResult sweep(const Ship& base, const std::vector<Variable>& grid, const Opt
     throw InputError("E104", vdk::EXIT_BAD_INPUT, "sweep: " + error);
   const vdk::RunOptions o = RUN_OPTIONS(options);
   CHECK_OPTIONS(o, base.impl().record);
-  vdk::SweepSpec spec;
-  spec.base = base.impl().record;
-  spec.variants = std::move(*table);
-  spec.hold_cb = hold_cb;
-  spec.options = o;
-  spec.jobs = jobs ? jobs : std::max(1u, std::thread::hardware_concurrency());
-  spec.data_name = base.impl().data_name;
-  const vdk::SweepResult r = vdk::RUN_SWEEP(spec);
+  vdk::SweepPlan plan;
+  plan.base = base.impl().record;
+  plan.variants = std::move(*table);
+  plan.hold_cb = hold_cb;
+  plan.options = o;
+  plan.jobs = jobs ? jobs : std::max(1u, std::thread::hardware_concurrency());
+  plan.data_name = base.impl().data_name;
+  const vdk::SweepResult r = vdk::RUN_SWEEP(plan);
   if (r.fault) std::rethrow_exception(r.fault);
 
   SweepResult out;

@@ -71,27 +71,27 @@ std::string EDIT_SECONDS(double s) {
 }  // namespace
 
 SweepResult RUN_SWEEP(const SweepOptions& o, const ReadResult& base, std::ostream& err) {
-  SweepSpec spec;
-  spec.base = base.ship;
-  spec.variants = o.variants;
-  spec.hold_cb = o.hold_cb;
-  spec.options = RUN_OPTIONS_OF(o.run);
-  spec.jobs = o.jobs;
-  spec.data_name = o.run.data.string();
-  spec.run_date = RUN_DATE();
+  SweepPlan plan;
+  plan.base = base.ship;
+  plan.variants = o.variants;
+  plan.hold_cb = o.hold_cb;
+  plan.options = RUN_OPTIONS_OF(o.run);
+  plan.jobs = o.jobs;
+  plan.data_name = o.run.data.string();
+  plan.run_date = RUN_DATE();
   if (!o.keep.empty())
-    spec.each = [&o, &base, date = spec.run_date](const SweepVariant& v, SweepRow& row) {
+    plan.each = [&o, &base, date = plan.run_date](const SweepVariant& v, SweepRow& row) {
       KEEP_VARIANT(o, base, v, date, row);
     };
   if (o.progress)
-    spec.progress = [&err](std::size_t done, std::size_t total, double s) {
+    plan.progress = [&err](std::size_t done, std::size_t total, double s) {
       const double rate = s > 0 ? done / s : 0;
       err << "\rvardelonteksa sweep: " << done << "/" << total << " variants, "
           << static_cast<long>(rate) << "/s, "
           << (rate > 0 ? EDIT_SECONDS((total - done) / rate) : std::string("?")) << " left   "
           << std::flush;
     };
-  SweepResult r = RUN_SWEEP(spec);
+  SweepResult r = RUN_SWEEP(plan);
   if (o.progress) err << '\n';
   return r;
 }
