@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
       const v::Result r = v::calculate(ship, o);
       std::printf("%.2f,%d", B, r.status());
       if (const v::TrialPoint* t = r.trial())
-        std::printf(",%.2f,%.1f,%.3f,%.3f,%.4f,%.1f\n", t->RT, t->PE, t->D, t->pitch_ratio,
-                    t->eta0, t->PB);
+        std::printf(",%.2f,%.1f,%.3f,%.3f,%.4f,%.1f\n", t->RT, t->PE, t->D, t->pitch_ratio, t->eta0,
+                    t->PB);
       else
         std::printf(",,,,,,\n");
     }

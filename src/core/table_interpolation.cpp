@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 
-
 namespace vdk {
 
 namespace {

@@ -59,7 +59,7 @@ struct TrialView {
   float RT = 0;      // total resistance from PE, kN
   float thrust = 0;  // per propeller, kN
   float w = 0, t = 0, etaR = 0, etaH = 0, etaS = 0, etad = 0;
-  float PB = 0;            // brake power at trial, kW
+  float PB = 0;  // brake power at trial, kW
   // Service power Pb (1 + sea margin), kW: the published methods apply the
   // sea margin; the classic method prints it and applies it nowhere.
   std::optional<float> PB_service;
