@@ -536,15 +536,9 @@ N<RunResult> OTHER_METHODS() {
 
 N<WaterProperties> WATER() {
   using W = WaterProperties;
-  auto ok = [](float W::*m) {
-    return leaf<W>([m](const W& w) -> std::optional<float> {
-      if (w.stop) return std::nullopt;
-      return w.*m;
-    });
-  };
   // After the temperature stop the record holds the temperature and the stop alone.
   return custom<W>(
-      [ok](const W& w) {
+      [](const W& w) {
         Json j = Json::object();
         APPEND(j, "temperature", Json(w.TW));
         if (w.stop) {
