@@ -145,42 +145,6 @@ float* SHIP_SCALAR(ShipRecord& ship, std::string_view symbol) {
   return nullptr;
 }
 
-namespace {
-
-// The field of the layout that the symbol names, among the scalars (not the
-// list counts, which size their lists).
-const ShipField* SCALAR_FIELD(std::string_view symbol) {
-  for (const ShipFileGroup& g : kGroups) {
-    if (g.shape != G::Values && g.shape != G::ShaftHeight) continue;
-    for (const ShipField& f : g.fields)
-      if (f.symbol == symbol) return &f;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-bool SET_SHIP_SCALAR(ShipRecord& ship, std::string_view symbol, float value) {
-  const ShipField* f = SCALAR_FIELD(symbol);
-  if (f == nullptr) return false;
-  if (f->kind == FieldKind::Int)
-    ship.*f->integer = static_cast<int>(value);
-  else if (f->real != nullptr)
-    ship.*f->real = value;
-  else
-    *SHIP_SCALAR(ship, symbol) = value;  // the shaft height
-  DERIVE_SHIP(ship);
-  return true;
-}
-
-std::optional<float> SHIP_SCALAR_VALUE(const ShipRecord& ship, std::string_view symbol) {
-  const ShipField* f = SCALAR_FIELD(symbol);
-  if (f == nullptr) return std::nullopt;
-  if (f->kind == FieldKind::Int) return static_cast<float>(ship.*f->integer);
-  if (f->real != nullptr) return ship.*f->real;
-  return ship.ShaftHeight;
-}
-
 const std::vector<std::string_view>& SHIP_SCALAR_SYMBOLS() {
   static const std::vector<std::string_view> symbols = [] {
     std::vector<std::string_view> list;

@@ -4,7 +4,6 @@
 // line. The reader and every writer of data files walk this one table.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -69,12 +68,6 @@ std::span<const AppendageKind> APPENDAGE_KINDS();
 // the shaft height the file gives (ShaftHeight), from which the record derives
 // the immersion. After a change through the pointer, DERIVE_SHIP the record.
 float* SHIP_SCALAR(ShipRecord& ship, std::string_view symbol);
-// Sets the scalar of the record that the data-file symbol names, real or
-// integer (an integer field takes the value's whole part), and derives the
-// record again; false when the symbol names no scalar (a list or its count).
-bool SET_SHIP_SCALAR(ShipRecord& ship, std::string_view symbol, float value);
-// The value of that scalar (an integer field as a float), none for an unknown symbol.
-std::optional<float> SHIP_SCALAR_VALUE(const ShipRecord& ship, std::string_view symbol);
 // Every symbol SHIP_SCALAR knows, in file order.
 const std::vector<std::string_view>& SHIP_SCALAR_SYMBOLS();
 

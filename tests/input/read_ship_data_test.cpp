@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/stop.hpp"
+#include "input/ship_keys.hpp"
 #include "support/test_support.hpp"
 
 namespace vdk {
@@ -316,8 +317,9 @@ TEST(ShipModel, ChangedRecordDerivesAndEchoesAsTheFileWithThatValue) {
   ShipFile f = test::worked_example();
   std::istringstream data(test::ship_file_text(f));
   ShipRecord changed = READ_SHIP_DATA(data).ship;
-  ASSERT_TRUE(SET_SHIP_SCALAR(changed, "Ta", 11.0f));
-  ASSERT_TRUE(SET_SHIP_SCALAR(changed, "N", 95.0f));
+  std::string error;
+  ASSERT_TRUE(SET_SHIP_VALUE(changed, "Ta", 11.0f, error)) << error;
+  ASSERT_TRUE(SET_SHIP_VALUE(changed, "N", 95.0f, error)) << error;
   changed.OnePlusK2Given(3) = 2.5f;
   DERIVE_SHIP(changed);
   f.ship.Ta = 11.0f;
